@@ -1,0 +1,44 @@
+#pragma once
+// The program's own dialog windows. Their buttons hide them, so they keep
+// their state from one use to the next; closed by the title-bar box a window
+// counts as unloaded, and its owner creates it afresh at the next use.
+
+#include <QDialog>
+#include <memory>
+
+class QCloseEvent;
+
+class Dialogfenster : public QDialog {
+public:
+    explicit Dialogfenster(QWidget* eltern = nullptr);
+
+    // True once the title-bar box has closed the window.
+    bool Entladen() const { return entladen_; }
+    // Shows the window modally; returns when it is hidden or closed.
+    void ZeigeModal();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    // Runs when the title-bar box closes the window (Form_Unload).
+    virtual void Entlaedt() {}
+
+private:
+    bool entladen_ = false;
+};
+
+// The window of kind T in its place: created on first use, and created
+// afresh after its title-bar box has closed it.
+template <class T, class... Args>
+T& HoleFenster(std::unique_ptr<Dialogfenster>& platz, Args&&... args)
+{
+    if (!platz || platz->Entladen())
+        platz = std::make_unique<T>(std::forward<Args>(args)...);
+    return static_cast<T&>(*platz);
+}
+
+// The window in its place if it is loaded, else nullptr.
+template <class T>
+T* FensterOderNull(const std::unique_ptr<Dialogfenster>& platz)
+{
+    return platz && !platz->Entladen() ? static_cast<T*>(platz.get()) : nullptr;
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "core/platform.h"
+
+class QWidget;
+
+// The platform services as Qt's own dialogs.
+class QtPlattform : public Plattform {
+public:
+    MsgAntwort MsgBox(const QString& text, MsgSymbol symbol, MsgKnoepfe knoepfe,
+                      const QString& titel) override;
+    QString InputBox(const QString& prompt, const QString& titel,
+                     const QString& vorgabe) override;
+};
+
+// Text with the program's line breaks (character 13) as Qt shows them.
+QString AlsAnzeigeText(const QString& text);
+// The title a dialog shows: the given one, or the program's title.
+QString FensterTitel(const QString& titel);

@@ -1,0 +1,49 @@
+#pragma once
+// The sheet's picture on screen: a retained image at 96 dots per inch times
+// the device pixel ratio. Lines and dots are set pixel by pixel without
+// antialiasing, so every pixel holds exactly the colour that was drawn and
+// Point answers it; text goes through QPainter.
+
+#include "core/ausgabe.h"
+
+#include <QFont>
+#include <QImage>
+#include <functional>
+
+class Bildschirmflaeche : public Ausgabe {
+public:
+    Bildschirmflaeche(float breiteMm, float hoeheMm, qreal pixelVerhaeltnis = 1.0);
+
+    void Line(float x1, float y1, float x2, float y2, std::optional<int32_t> farbe) override;
+    void PSet(float x, float y, int32_t farbe) override;
+    void Print(const QString& text) override;
+    float TextWidth(const QString& text) override;
+    double ScaleX(double mm) const override { return mm * pixelProMm_; }
+    float ScaleWidth() const override { return breiteMm_; }
+    float ScaleHeight() const override { return hoeheMm_; }
+    void Cls() override;
+    int32_t Point(float x, float y) override;
+    bool IstDrucker() const override { return false; }
+
+    const QImage& Bild() const { return bild_; }
+    qreal PixelVerhaeltnis() const { return verhaeltnis_; }
+    double PixelProMm() const { return pixelProMm_; }
+    // Called once after the picture has changed, until the view has been
+    // painted again (Gezeigt).
+    void SetzeAenderungsMelder(std::function<void()> melder) { melder_ = std::move(melder); }
+    void Gezeigt() { geaendert_ = false; }
+
+private:
+    void stempel(int px, int py, QRgb farbe);
+    void strecke(int x0, int y0, int x1, int y1, QRgb farbe);
+    void geaendert();
+    QFont schrift() const;
+
+    float breiteMm_;
+    float hoeheMm_;
+    qreal verhaeltnis_;
+    double pixelProMm_;
+    QImage bild_;
+    bool geaendert_ = false;
+    std::function<void()> melder_;
+};

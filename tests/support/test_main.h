@@ -1,0 +1,17 @@
+#pragma once
+// Test programs run on the offscreen platform in a German locale.
+
+#include <QApplication>
+#include <QLocale>
+#include <QtTest>
+
+#define TESSAROLEN_TEST_MAIN(Klasse)                                        \
+    int main(int argc, char** argv)                                         \
+    {                                                                       \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                 \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                        \
+        QApplication app(argc, argv);                                       \
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));    \
+        Klasse test;                                                        \
+        return QTest::qExec(&test, argc, argv);                             \
+    }
