@@ -36,6 +36,7 @@ private slots:
     void ersteBeschriftungsstelle();
     void leereTabellenZeichnenNichts();
     void neuZeichnenWaehltNachArt();
+    void kopieDesBildesBleibtUnveraendert();
 };
 
 void PlottingTest::parabelUnterDemGitterZweiAeste()
@@ -325,6 +326,26 @@ void PlottingTest::neuZeichnenWaehltNachArt()
     QCOMPARE(breiteParabel, 2);
     QCOMPARE(t.g.fkt.FktText[1], QStringLiteral("y=0(x-2)²+3"));
     QCOMPARE(zaehle(rec, Aufgezeichnet::Linie, Rot), 1800);
+}
+
+void PlottingTest::kopieDesBildesBleibtUnveraendert()
+{
+    // A picture handed out keeps what it showed, through clearing and drawing.
+    Zeichenblatt t;
+    const int16_t i = t.gerade(0.0f, 1.0f);
+    t.g.GeradeZeichnen(i);
+    const QImage vorher = t.flaeche().Bild();
+    const QImage kopie = vorher.copy();
+    t.flaeche().Cls();
+    const QImage leer = t.flaeche().Bild();
+    t.g.GeradeZeichnen(t.gerade(0.0f, -1.0f));
+    t.g.Text(QStringLiteral("Text"), 0.0f, 50.0f, 10.0f, true, 0);
+    t.g.GeradeZeichnen(t.gerade(0.0f, -2.0f));
+    QCOMPARE(vorher, kopie);
+    QCOMPARE(t.farbeBei(0.0f, 10.0f), 0xFFFFFF);
+    QCOMPARE(t.farbeBei(0.0f, -10.0f), 0xFF00);
+    QCOMPARE(t.farbeBei(0.0f, -20.0f), 0xFF0000);
+    QVERIFY(leer != t.flaeche().Bild());
 }
 
 TESSAROLEN_TEST_MAIN(PlottingTest)
