@@ -1,25 +1,22 @@
 #include "core/check_box_array.h"
 
 #include "core/runtime_error.h"
-#include "core/twips.h"
+#include "core/list_dialog_layout.h"
 
 #include <QCheckBox>
 #include <QWidget>
 
-namespace {
-
-LaufzeitFehler FehltElement(int k)
+LaufzeitFehler FehlendesElement(int k)
 {
     return {340, QStringLiteral("Steuerelementfeld-Element '%1' existiert nicht").arg(k)};
 }
-
-}  // namespace
 
 ChkFeld::ChkFeld(QWidget& dialog, QString name) : dialog_(dialog), name_(std::move(name))
 {
     auto* chk = new QCheckBox(&dialog_);
     chk->setObjectName(name_ + QStringLiteral("_0"));
-    chk->setGeometry(Px(120), 0, Px(3360), Px(375));
+    chk->setGeometry(Px(listen_layout::Rand), 0, Px(listen_layout::Breite),
+                     Px(listen_layout::EintragHoehe));
     elemente_[0] = chk;
 }
 
@@ -31,7 +28,7 @@ bool ChkFeld::Existiert(int k) const
 QCheckBox& ChkFeld::operator()(int k) const
 {
     if (!Existiert(k))
-        throw FehltElement(k);
+        throw FehlendesElement(k);
     return *elemente_[static_cast<size_t>(k)];
 }
 
@@ -40,7 +37,7 @@ QCheckBox& ChkFeld::Laden(int k)
     if (Existiert(k))
         return *elemente_[static_cast<size_t>(k)];
     if (k < 0 || k >= Elemente)
-        throw FehltElement(k);
+        throw FehlendesElement(k);
     const QCheckBox& vorlage = (*this)(0);
     auto* chk = new QCheckBox(&dialog_);
     chk->setObjectName(name_ + QLatin1Char('_') + QString::number(k));

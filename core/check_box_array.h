@@ -4,6 +4,8 @@
 // elements are created on demand as copies of element 0 and can be destroyed
 // again. Addressing an element that does not exist raises run-time error 340.
 
+#include "core/runtime_error.h"
+
 #include <QString>
 #include <array>
 
@@ -40,3 +42,6 @@ private:
     QString name_;
     std::array<QCheckBox*, Elemente> elemente_{};
 };
+
+// Run-time error 340: element k of a control array does not exist.
+LaufzeitFehler FehlendesElement(int k);

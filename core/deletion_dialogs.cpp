@@ -1,28 +1,8 @@
 #include "core/deletion_dialogs.h"
 
-#include "core/twips.h"
+#include "core/list_dialog_layout.h"
 
-#include <QPushButton>
-
-namespace {
-
-// Design layout in twips: the entries in one column from the top, the two
-// buttons below the first entry.
-constexpr int Rand = 120;
-constexpr int Breite = 3360;
-constexpr int EintragHoehe = 375;
-constexpr int KnopfHoehe = 255;
-constexpr int Abstand = 40;
-
-QPushButton* Knopf(QWidget& dialog, const QString& name, const QString& text, int oben)
-{
-    auto* k = new QPushButton(text, &dialog);
-    k->setObjectName(name);
-    k->setGeometry(Px(Rand), Px(oben), Px(Breite), Px(KnopfHoehe));
-    return k;
-}
-
-}  // namespace
+using namespace listen_layout;
 
 LöschDialog::LöschDialog(const QString& fenster)
     : chkLöschen(*this, QStringLiteral("chkLöschen"))

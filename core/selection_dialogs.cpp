@@ -1,30 +1,11 @@
 #include "core/selection_dialogs.h"
 
 #include "core/error_log.h"
-#include "core/twips.h"
+#include "core/list_dialog_layout.h"
 
 #include <QEvent>
-#include <QPushButton>
 
-namespace {
-
-// Design layout in twips: the entries in one column from the top, the
-// buttons stacked below the first entry.
-constexpr int Rand = 120;
-constexpr int Breite = 3360;
-constexpr int EintragHoehe = 375;
-constexpr int KnopfHoehe = 255;
-constexpr int Abstand = 40;
-
-QPushButton* Knopf(QWidget& dialog, const QString& name, const QString& text, int oben)
-{
-    auto* k = new QPushButton(text, &dialog);
-    k->setObjectName(name);
-    k->setGeometry(Px(Rand), Px(oben), Px(Breite), Px(KnopfHoehe));
-    return k;
-}
-
-}  // namespace
+using namespace listen_layout;
 
 WahlDialog::WahlDialog(Programmzustand& zustand, QString fenster, const QString& chkName,
                        const QStringList& beschriftungen)
@@ -47,8 +28,7 @@ WahlDialog::WahlDialog(Programmzustand& zustand, QString fenster, const QString&
 QPushButton& WahlDialog::cmdAktion(int Index) const
 {
     if (Index < 0 || Index >= AnzahlAktionen())
-        throw LaufzeitFehler(340, QStringLiteral("Steuerelementfeld-Element '%1' existiert nicht")
-                                      .arg(Index));
+        throw FehlendesElement(Index);
     return *aktionen_[static_cast<size_t>(Index)];
 }
 
@@ -74,10 +54,12 @@ void WahlDialog::Form_Activate()
     falle([&] { abbrechen_->setFocus(Qt::ActiveWindowFocusReason); });
 }
 
+// The dialog becomes active when it is shown and whenever the user comes
+// back to it from another window.
 bool WahlDialog::event(QEvent* e)
 {
     const bool erledigt = Dialogfenster::event(e);
-    if (e->type() == QEvent::WindowActivate)
+    if (e->type() == QEvent::WindowActivate || e->type() == QEvent::Show)
         Form_Activate();
     return erledigt;
 }
