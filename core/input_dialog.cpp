@@ -108,7 +108,6 @@ frmEingabe::frmEingabe(Programmzustand& zustand) : z(zustand)
         w->setFocusPolicy(Qt::TabFocus);
         w->installEventFilter(this);
     }
-    installEventFilter(this);
 
     for (int i = 0; i < 3; ++i)
         connect(felder_[i], &QLineEdit::textChanged, this, [this, i] { Feld_Change(i); });
@@ -274,11 +273,8 @@ void frmEingabe::showEvent(QShowEvent* e)
     offenesFeld_ = nullptr;
     aktivierungOffen_ = true;
     Dialogfenster::showEvent(e);
+    Form_Activate();
     activateWindow();
-    if (isActiveWindow() && aktivierungOffen_) {
-        aktivierungOffen_ = false;
-        Form_Activate();
-    }
 }
 
 void frmEingabe::hideEvent(QHideEvent* e)
@@ -306,10 +302,14 @@ void frmEingabe::Form_Activate()
 {
     Falle falle(z, QStringLiteral("frmEingabe:Form_Activate"));
     falle([&] {
-        if (txtEingabe1->hasFocus())
+        // Before the window is active the field gets its focus event when
+        // the window shows or becomes active.
+        if (txtEingabe1->hasFocus()) {
+            aktivierungOffen_ = false;
             Feld_GotFocus(0);
-        else
+        } else {
             txtEingabe1->setFocus(Qt::OtherFocusReason);
+        }
     });
 }
 
@@ -351,13 +351,6 @@ bool frmEingabe::Form_KeyPress(QObject* objekt, QKeyEvent* e)
 
 bool frmEingabe::eventFilter(QObject* objekt, QEvent* e)
 {
-    if (objekt == this) {
-        if (e->type() == QEvent::WindowActivate && aktivierungOffen_) {
-            aktivierungOffen_ = false;
-            Form_Activate();
-        }
-        return false;
-    }
     auto* w = static_cast<QWidget*>(objekt);
     switch (e->type()) {
     case QEvent::KeyPress:
@@ -373,8 +366,10 @@ bool frmEingabe::eventFilter(QObject* objekt, QEvent* e)
         return false;
     case QEvent::FocusIn: {
         const Qt::FocusReason grund = static_cast<QFocusEvent*>(e)->reason();
-        if (fokusZurueck_ || grund == Qt::ActiveWindowFocusReason ||
-            grund == Qt::PopupFocusReason)
+        // Coming back to the window is no arrival in the field, except for
+        // the first focus after showing, which may come with the activation.
+        if (fokusZurueck_ || grund == Qt::PopupFocusReason ||
+            (grund == Qt::ActiveWindowFocusReason && !aktivierungOffen_))
             return false;
         // The focus came by another way than Tab, Return or a click.
         if (offenesFeld_ && offenesFeld_ != w && LoestPruefungAus(w) && !FokusErlaubt(w))
@@ -383,6 +378,7 @@ bool frmEingabe::eventFilter(QObject* objekt, QEvent* e)
         if (nr < 0)
             return false;
         offenesFeld_ = felder_[nr];
+        aktivierungOffen_ = false;
         static_cast<QObject*>(w)->event(e);
         Feld_GotFocus(nr);
         return true;
