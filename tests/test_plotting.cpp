@@ -2,6 +2,9 @@
 #include "tests/support/recording_surface.h"
 #include "tests/support/test_main.h"
 
+#include "core/selection_dialogs.h"
+
+#include <QCheckBox>
 #include <QLabel>
 
 namespace {
@@ -261,36 +264,68 @@ void PlottingTest::punktKreuzUndBeschriftung()
 void PlottingTest::ersteBeschriftungsstelle_data()
 {
     QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("funktion");  // the ticked function, "" for none
     QTest::addColumn<float>("gespeichertX");
     QTest::addColumn<float>("gespeichertY");
     QTest::addColumn<float>("labelX");
     QTest::addColumn<float>("labelY");
-    // Point (2, -1); no function ticked.
-    QTest::newRow("zero, not placed") << "N" << 0.0f << 0.0f << 2.2f << -0.6f;
-    QTest::newRow("no function ticked") << "P" << 0.0f << 0.0f << 2.2f << -0.6f;
-    QTest::newRow("stored (0, 1.5)") << "P" << 0.0f << 1.5f << 2.2f << 1.5f;
-    QTest::newRow("stored (3, 0)") << "P" << 3.0f << 0.0f << 3.0f << -0.6f;
-    QTest::newRow("stored (-4, 5)") << "P" << -4.0f << 5.0f << -4.0f << 5.0f;
+    // Point (2, -1).
+    QTest::newRow("no function ticked") << "P" << "" << 0.0f << 0.0f << 2.2f << -0.6f;
+    QTest::newRow("zero above a rising line") << "N" << "GE+" << 0.0f << 0.0f << 2.2f << -0.6f;
+    QTest::newRow("falling line") << "P" << "GE-" << 0.0f << 0.0f << 2.2f << -0.6f;
+    QTest::newRow("rising line") << "P" << "GE+" << 0.0f << 0.0f << 2.2f << -1.0f;
+    QTest::newRow("horizontal line") << "T" << "GE0" << 0.0f << 0.0f << 2.2f << -1.0f;
+    QTest::newRow("opening downwards") << "S" << "AP-" << 0.0f << 0.0f << 2.2f << -0.6f;
+    QTest::newRow("opening upwards") << "S" << "AP+" << 0.0f << 0.0f << 2.2f << -1.0f;
+    QTest::newRow("normal form") << "Q" << "NP" << 0.0f << 0.0f << 2.2f << -1.0f;
+    QTest::newRow("vertex form") << "S" << "SP" << 0.0f << 0.0f << 2.2f << -1.0f;
+    QTest::newRow("stored (0, 1.5)") << "P" << "" << 0.0f << 1.5f << 2.2f << 1.5f;
+    QTest::newRow("stored (3, 0)") << "P" << "GE+" << 3.0f << 0.0f << 3.0f << -1.0f;
+    QTest::newRow("stored (-4, 5)") << "P" << "" << -4.0f << 5.0f << -4.0f << 5.0f;
 }
 
 void PlottingTest::ersteBeschriftungsstelle()
 {
     QFETCH(QString, name);
+    QFETCH(QString, funktion);
     QFETCH(float, gespeichertX);
     QFETCH(float, gespeichertY);
     QFETCH(float, labelX);
     QFETCH(float, labelY);
     Zeichenblatt t;
+    // An unticked function first, so that the ticked one is not simply number 1.
+    t.gerade(-2.0f, 0.0f);
+    if (funktion == QLatin1String("GE-"))
+        t.gerade(-0.5f, 1.0f);
+    else if (funktion == QLatin1String("GE+"))
+        t.gerade(0.5f, 1.0f);
+    else if (funktion == QLatin1String("GE0"))
+        t.gerade(0.0f, 1.0f);
+    else if (funktion == QLatin1String("AP-"))
+        t.allgemein(-2.0f, 0.0f, 1.0f);
+    else if (funktion == QLatin1String("AP+"))
+        t.allgemein(2.0f, 0.0f, 1.0f);
+    else if (funktion == QLatin1String("NP"))
+        t.normalform(1.0f, 1.0f);
+    else if (funktion == QLatin1String("SP"))
+        t.scheitelform(1.0f, 1.0f);
+    t.g.TessarolenZeichnen();
+    t.g.MenüTessarolenEintragen();  // ticks the last one only
+    if (funktion.isEmpty())
+        t.g.FktWahl().chkFkt(0).setChecked(false);
+    QCOMPARE(t.g.aktuelleFunktion(1), funktion.isEmpty() ? int16_t(0) : int16_t(2));
     const int16_t n = t.punkt(2.0f, -1.0f, name.toLatin1().constData());
     t.g.pkt.PktLabelX[n] = gespeichertX;
     t.g.pkt.PktLabelY[n] = gespeichertY;
     t.g.PunktZeichnen(2.0f, -1.0f, name, n);
     QCOMPARE(t.g.pkt.PktLabelX[n], labelX);
     QCOMPARE(t.g.pkt.PktLabelY[n], labelY);
-    // Drawn again, the label stays where it is.
+    // Drawn again, also with another function ticked, the label stays.
+    t.g.FktWahl().chkFkt(0).setChecked(true);
     t.g.PunktZeichnen(2.0f, -1.0f, name, n);
     QCOMPARE(t.g.pkt.PktLabelX[n], labelX);
     QCOMPARE(t.g.pkt.PktLabelY[n], labelY);
+    QVERIFY(t.plattform.meldungen.empty());
 }
 
 void PlottingTest::leereTabellenZeichnenNichts()
