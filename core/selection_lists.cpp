@@ -71,8 +71,21 @@ int16_t ErsterHaken(Programmzustand& z, const ChkFeld& feld, int16_t start, int1
 
 frmFktWahl& GraphCore::FktWahl() { return HoleFenster<frmFktWahl>(fktWahl_, z); }
 frmPktWahl& GraphCore::PktWahl() { return HoleFenster<frmPktWahl>(pktWahl_, z); }
-frmFktLöschen& GraphCore::FktLöschen() { return HoleFenster<frmFktLöschen>(fktLöschen_); }
-frmPktLöschen& GraphCore::PktLöschen() { return HoleFenster<frmPktLöschen>(pktLöschen_); }
+frmFktLöschen& GraphCore::FktLöschen()
+{
+    frmFktLöschen& d = HoleFenster<frmFktLöschen>(fktLöschen_);
+    if (!d.Löschaktion)
+        d.Löschaktion = [this] { TessarolenLöschen(); };
+    return d;
+}
+
+frmPktLöschen& GraphCore::PktLöschen()
+{
+    frmPktLöschen& d = HoleFenster<frmPktLöschen>(pktLöschen_);
+    if (!d.Löschaktion)
+        d.Löschaktion = [this] { PunkteLöschen(); };
+    return d;
+}
 
 void GraphCore::MenüFunktionsEinträge(int16_t i)
 {

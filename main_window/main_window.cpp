@@ -67,6 +67,12 @@ void frmTessarolen::baueMenüs()
 
     verbinde(QStringLiteral("mnuBeenden"), [this] { mnuBeenden_Click(); });
     verbinde(QStringLiteral("mnuSchrittweiten"), [this] { mnuSchrittweiten_Click(); });
+    verbinde(QStringLiteral("mnuPunkte"), [this] { mnuPunkte_Click(); });
+    verbinde(QStringLiteral("mnuLineareFunktion"), [this] { mnuLineareFunktion_Click(); });
+    verbinde(QStringLiteral("mnuAllgParabel"), [this] { mnuAllgParabel_Click(); });
+    verbinde(QStringLiteral("mnuNormalform"), [this] { mnuNormalform_Click(); });
+    verbinde(QStringLiteral("mnuScheitelform"), [this] { mnuScheitelform_Click(); });
+    verbinde(QStringLiteral("mnuLöscheFunktion"), [this] { mnuLöscheFunktion_Click(); });
     verbinde(QStringLiteral("mnuSchnittpunkte"), [this] { mnuSchnittpunkte_Click(); });
     verbinde(QStringLiteral("mnuFktPkt"), [this] { mnuFktPkt_Click(); });
     verbinde(QStringLiteral("mnuTessarolenLöschen"), [this] { mnuTessarolenLöschen_Click(); });
@@ -122,6 +128,12 @@ void frmTessarolen::VScroll1_Change()
 {
     Falle falle(z_, QStringLiteral("frmTessarolen:VScroll1_Change"));
     falle([&] { picSchaubild->move(0, SheetWidget::AlsPixel(-float(VScroll1->Value()))); });
+}
+
+void frmTessarolen::mnuLöscheFunktion_Click()
+{
+    Falle falle(z_, QStringLiteral("frmTessarolen:mnuLöscheFunktion_Click"));
+    falle([&] { kern_->Löschen(); });
 }
 
 void frmTessarolen::mnuBeenden_Click()

@@ -39,6 +39,25 @@ public:
     void VScroll1_Change();
     void mnuSchrittweiten_Click();
 
+    // ---- Entering functions and points ("Zeichnen") -------------------------
+    struct Funktionsbefehl {
+        QString name;  // the handler's name, for error reports
+        bool dreiFelder;
+        QString label1, label2, label3, titel, vorlage;
+        QString art;
+        // Stores the input strings and what follows from them into slot n;
+        // false when the input is refused (nothing stored).
+        std::function<bool(FunktionsTabelle&, int16_t, Programmzustand&)> speichern;
+    };
+    void EingabeLayout(bool dreiFelder);
+    void FunktionEingeben(const Funktionsbefehl& befehl);
+    void mnuPunkte_Click();
+    void mnuLineareFunktion_Click();
+    void mnuAllgParabel_Click();
+    void mnuNormalform_Click();
+    void mnuScheitelform_Click();
+    void mnuLöscheFunktion_Click();
+
     // ---- Selection and deletion dialogs -----------------------------------
     void mnuSchnittpunkte_Click();
     void mnuFktPkt_Click();
