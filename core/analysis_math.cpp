@@ -26,36 +26,36 @@ float FunktionsWert(const Koeffizienten& f, float x)
 
 // ---- x² + px + q = 0 --------------------------------------------------------
 
-QuadratLoesung Diskriminantentest(float p, float q)
+float DiskriminanteVon(float p, float q) { return AlsSingle(quadrat(double(p) / 2.0) - q); }
+
+int16_t LoesungsAnzahl(float Diskriminante)
 {
-    QuadratLoesung l;
-    l.Diskriminante = AlsSingle(quadrat(double(p) / 2.0) - q);
-    if (l.Diskriminante == 0.0f)
-        l.AnzLösungen = 1;
-    else if (l.Diskriminante > 0.0f)
-        l.AnzLösungen = 2;
-    else
-        l.AnzLösungen = 0;
-    return l;
+    if (Diskriminante == 0.0f)
+        return 1;
+    return Diskriminante > 0.0f ? 2 : 0;
 }
 
 float DoppelteWurzel(float p) { return AlsSingle(-double(p) / 2.0); }
 
-std::array<float, 2> ZweiWurzeln(float p, float Diskriminante)
+float GroessereWurzel(float p, float Diskriminante)
 {
-    const double w = Wurzel(Diskriminante);
-    return {AlsSingle(-double(p) / 2.0 + w), AlsSingle(-double(p) / 2.0 - w)};
+    return AlsSingle(-double(p) / 2.0 + Wurzel(Diskriminante));
+}
+
+float KleinereWurzel(float p, float Diskriminante)
+{
+    return AlsSingle(-double(p) / 2.0 - Wurzel(Diskriminante));
 }
 
 Punktergebnis Mitternacht(float p, float q)
 {
     Punktergebnis e;
-    const QuadratLoesung l = Diskriminantentest(p, q);
-    e.Anzahl = l.AnzLösungen;
-    if (l.AnzLösungen == 1)
+    const float d = DiskriminanteVon(p, q);
+    e.Anzahl = LoesungsAnzahl(d);
+    if (e.Anzahl == 1)
         e.x[0] = DoppelteWurzel(p);
-    else if (l.AnzLösungen == 2)
-        e.x = ZweiWurzeln(p, l.Diskriminante);
+    else if (e.Anzahl == 2)
+        e.x = {GroessereWurzel(p, d), KleinereWurzel(p, d)};
     return e;
 }
 
@@ -66,29 +66,40 @@ Normalform NullstellenGleichung(const Koeffizienten& f)
     return {AlsSingle(-2.0 * f.xs), AlsSingle(quadrat(f.xs) + Teile(f.ys, f.a))};
 }
 
-Punktergebnis GeradenNullstelle(const Koeffizienten& f)
+int16_t GeradenNullstellenAnzahl(const Koeffizienten& f)
 {
-    Punktergebnis e;
-    if (IstSenkrecht(f)) {
-        e.Anzahl = 1;
-        e.x[0] = f.xSenkrecht;
-    } else if (f.m == 0.0f && f.b == 0.0f) {
-        e.Anzahl = 3;
-    } else if (f.m == 0.0f) {
-        e.Anzahl = 0;
-    } else {
-        e.Anzahl = 1;
-        e.x[0] = AlsSingle(Teile(-double(f.b), f.m));
-    }
-    return e;
+    if (IstSenkrecht(f))
+        return 1;
+    if (f.m == 0.0f)
+        return f.b == 0.0f ? 3 : 0;
+    return 1;
+}
+
+float GeradenNullstelleX(const Koeffizienten& f)
+{
+    if (IstSenkrecht(f))
+        return f.xSenkrecht;
+    return AlsSingle(Teile(-double(f.b), f.m));
 }
 
 Punktergebnis Nullstellen(const Koeffizienten& f)
 {
-    if (IstGerade(f))
-        return GeradenNullstelle(f);
+    if (IstGerade(f)) {
+        Punktergebnis e;
+        e.Anzahl = GeradenNullstellenAnzahl(f);
+        if (e.Anzahl == 1)
+            e.x[0] = GeradenNullstelleX(f);
+        return e;
+    }
     const Normalform n = NullstellenGleichung(f);
     return Mitternacht(n.p, n.q);  // the y values stay 0
+}
+
+float YAchsenabschnittY(const Koeffizienten& f)
+{
+    if (IstGerade(f))
+        return f.b;
+    return AlsSingle(quadrat(f.xs) * f.a + f.ys);  // the square, the factor, then ys
 }
 
 Punktergebnis YAchsenabschnitt(const Koeffizienten& f)
@@ -97,10 +108,7 @@ Punktergebnis YAchsenabschnitt(const Koeffizienten& f)
     if (IstSenkrecht(f))
         return e;
     e.Anzahl = 1;
-    if (IstGerade(f))
-        e.y[0] = f.b;
-    else
-        e.y[0] = AlsSingle(quadrat(f.xs) * f.a + f.ys);
+    e.y[0] = YAchsenabschnittY(f);
     return e;
 }
 
@@ -243,28 +251,51 @@ bool LiegtAuf(const Koeffizienten& f, float x, float y)
 
 // ---- Two points ------------------------------------------------------------
 
+bool Senkrecht(float x1, float x2) { return AlsSingle(double(x1) - x2) == 0.0f; }
+
+float GeradenSteigung(float x1, float y1, float x2, float y2)
+{
+    return AlsSingle(Teile(double(y1) - y2, double(x1) - x2));
+}
+
+float GeradenAbschnitt(float x1, float y1, float m) { return AlsSingle(double(y1) - double(m) * x1); }
+
 GeradeAusPunkten GeradeDurch(float x1, float y1, float x2, float y2)
 {
     GeradeAusPunkten g;
-    if (AlsSingle(double(x1) - x2) == 0.0f) {
+    if (Senkrecht(x1, x2)) {
         g.senkrecht = true;
-        g.m = 501.0f;
+        g.m = SenkrechteSteigung;
         g.b = 0.0f;
         return g;
     }
-    g.m = AlsSingle(Teile(double(y1) - y2, double(x1) - x2));
-    g.b = AlsSingle(double(y1) - double(g.m) * x1);
+    g.m = GeradenSteigung(x1, y1, x2, y2);
+    g.b = GeradenAbschnitt(x1, y1, g.m);
     return g;
 }
 
+// From y1 − y2 = x1² − x2² + p·(x1 − x2).
+float NormalparabelP(float x1, float y1, float x2, float y2)
+{
+    return AlsSingle(Teile(double(y1) - y2 - quadrat(x1) + quadrat(x2), double(x1) - x2));
+}
+
+float NormalparabelQ(float x1, float y1, float p)
+{
+    return AlsSingle(double(y1) - quadrat(x1) - double(p) * x1);
+}
+
+float ScheitelXs(float p, float a) { return AlsSingle(-Teile(p, 2.0 * a)); }
+
+float ScheitelYs(float p, float q, float a) { return AlsSingle(q - Teile(quadrat(p), 4.0 * a)); }
+
 NormalparabelAusPunkten NormalparabelDurch(float x1, float y1, float x2, float y2)
 {
-    constexpr double a = 1.0;
     NormalparabelAusPunkten n;
-    n.p = AlsSingle(Teile(double(y1) - y2 - quadrat(x1) + quadrat(x2), double(x1) - x2));
-    n.q = AlsSingle(double(y1) - quadrat(x1) - double(n.p) * x1);
-    n.xs = AlsSingle(-(n.p / (2.0 * a)));
-    n.ys = AlsSingle(n.q - quadrat(n.p) / (4.0 * a));
+    n.p = NormalparabelP(x1, y1, x2, y2);
+    n.q = NormalparabelQ(x1, y1, n.p);
+    n.xs = ScheitelXs(n.p, 1.0f);
+    n.ys = ScheitelYs(n.p, n.q, 1.0f);
     return n;
 }
 

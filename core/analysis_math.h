@@ -32,15 +32,15 @@ struct Punktergebnis {
 };
 
 // ---- x² + px + q = 0 --------------------------------------------------------
-struct QuadratLoesung {
-    float Diskriminante = 0.0f;  // (p/2)² − q, stored as a 32-bit float
-    int16_t AnzLösungen = 0;     // by the sign of the stored discriminant
-};
-QuadratLoesung Diskriminantentest(float p, float q);
+// (p/2)² − q, stored as a 32-bit float.
+float DiskriminanteVon(float p, float q);
+// 0, 1 or 2 by the sign of the stored discriminant.
+int16_t LoesungsAnzahl(float Diskriminante);
 // The root −p/2 of a discriminant of 0.
 float DoppelteWurzel(float p);
-// The two roots of a positive discriminant, the larger first.
-std::array<float, 2> ZweiWurzeln(float p, float Diskriminante);
+// The roots of a positive discriminant: −p/2 + √D, the larger, and −p/2 − √D.
+float GroessereWurzel(float p, float Diskriminante);
+float KleinereWurzel(float p, float Diskriminante);
 // All of the above at once: the roots (x only) of x² + px + q = 0.
 Punktergebnis Mitternacht(float p, float q);
 
@@ -50,11 +50,15 @@ struct Normalform {
     float p = 0.0f, q = 0.0f;
 };
 Normalform NullstellenGleichung(const Koeffizienten& f);
-// Zeros of a straight line: a vertical one meets the x-axis at xSenkrecht,
+// Number of zeros of a straight line: a vertical one meets the x-axis once,
 // the x-axis itself has infinitely many (3), another horizontal line none.
-Punktergebnis GeradenNullstelle(const Koeffizienten& f);
+int16_t GeradenNullstellenAnzahl(const Koeffizienten& f);
+// x of the single zero of a line: xSenkrecht, or −b/m.
+float GeradenNullstelleX(const Koeffizienten& f);
 // Zeros of any function (a parabola through the quadratic).
 Punktergebnis Nullstellen(const Koeffizienten& f);
+// y of the y-axis intercept of a function that is not a vertical line.
+float YAchsenabschnittY(const Koeffizienten& f);
 // The y-axis intercept; none for a vertical line.
 Punktergebnis YAchsenabschnitt(const Koeffizienten& f);
 
@@ -92,6 +96,14 @@ Punktergebnis Schnittpunkte(const Koeffizienten& i, const Koeffizienten& j);
 bool LiegtAuf(const Koeffizienten& f, float x, float y);
 
 // ---- Two points ------------------------------------------------------------
+// The slope stored for a vertical line.
+inline constexpr float SenkrechteSteigung = 501.0f;
+// Do two points of these x values stand one above the other?
+bool Senkrecht(float x1, float x2);
+// Slope and intercept of the line through two points of different x.
+float GeradenSteigung(float x1, float y1, float x2, float y2);
+float GeradenAbschnitt(float x1, float y1, float m);
+
 struct GeradeAusPunkten {
     bool senkrecht = false;
     float m = 0.0f, b = 0.0f;
@@ -99,10 +111,15 @@ struct GeradeAusPunkten {
 // The line through (x1|y1) and (x2|y2); a vertical one has m = 501, b = 0.
 GeradeAusPunkten GeradeDurch(float x1, float y1, float x2, float y2);
 
+// y = x² + px + q through two points of different x, and its vertex form.
+float NormalparabelP(float x1, float y1, float x2, float y2);
+float NormalparabelQ(float x1, float y1, float p);
+float ScheitelXs(float p, float a);
+float ScheitelYs(float p, float q, float a);
+
 struct NormalparabelAusPunkten {
     float p = 0.0f, q = 0.0f, xs = 0.0f, ys = 0.0f;
 };
-// y = x² + px + q through two points of different x.
 NormalparabelAusPunkten NormalparabelDurch(float x1, float y1, float x2, float y2);
 
 float Abstand(float x1, float y1, float x2, float y2);
