@@ -1,5 +1,7 @@
 #include "core/dialog_base.h"
 
+#include "core/twips.h"
+
 #include <QCloseEvent>
 
 Dialogfenster::Dialogfenster(QWidget* eltern) : QDialog(eltern) {}
@@ -9,6 +11,15 @@ void Dialogfenster::ZeigeModal()
     setModal(true);
     exec();
 }
+
+void Dialogfenster::SetzeHöhe(int twips)
+{
+    höheTwips_ = twips;
+    const int innen = Px(twips - RahmenTwips);
+    setFixedHeight(innen > 0 ? innen : 1);
+}
+
+void Dialogfenster::SetzeLage(int linksTwips, int obenTwips) { move(Px(linksTwips), Px(obenTwips)); }
 
 void Dialogfenster::closeEvent(QCloseEvent* e)
 {

@@ -17,6 +17,14 @@ public:
     // Shows the window modally; returns when it is hidden or closed.
     void ZeigeModal();
 
+    // Outer height in twips, title bar and frame included (taken as 510
+    // twips), as the commands that fit a dialog to its contents set it.
+    static constexpr int RahmenTwips = 510;
+    void SetzeHöhe(int twips);
+    int Höhe() const { return höheTwips_; }
+    // Screen position of the frame in twips.
+    void SetzeLage(int linksTwips, int obenTwips);
+
 protected:
     void closeEvent(QCloseEvent* e) override;
     // Runs when the title-bar box closes the window (Form_Unload).
@@ -24,6 +32,7 @@ protected:
 
 private:
     bool entladen_ = false;
+    int höheTwips_ = 0;
 };
 
 // The window of kind T in its place: created on first use, and created

@@ -2,35 +2,99 @@
 
 #include "app_info.h"
 #include "core/error_log.h"
+#include "core/scroll_bar.h"
 #include "core/sheet_widget.h"
+#include "main_window/menu_tree.h"
+#include "simulation/step_widths.h"
 
-#include <QScrollArea>
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
 
 frmTessarolen::frmTessarolen(Programmzustand& zustand, QWidget* eltern)
     : QMainWindow(eltern), z_(zustand)
 {
     setObjectName(QStringLiteral("frmTessarolen"));
-    auto* rahmen = new QScrollArea(this);
-    blatt_ = new SheetWidget();
-    rahmen->setWidget(blatt_);
-    rahmen->setAlignment(Qt::AlignHCenter);
-    setCentralWidget(rahmen);
-    kern_ = std::make_unique<GraphCore>(z_, *blatt_);
-    resize(blatt_->width() + 40, 800);
+    ProgrammBeenden = [] { QCoreApplication::exit(0); };
+    auto* klient = new QWidget(this);
+    klient->setObjectName(QStringLiteral("Klientbereich"));
+    picSchaubild = new SheetWidget(klient);
+    VScroll1 = new Bildlaufleiste(klient);
+    VScroll1->setObjectName(QStringLiteral("VScroll1"));
+    VScroll1->SetzeBereich(0, 32767);
+    VScroll1->setGeometry(picSchaubild->width(), 0, 17, 480);
+    VScroll1->Change = [this] { VScroll1_Change(); };
+    setCentralWidget(klient);
+    kern_ = std::make_unique<GraphCore>(z_, *picSchaubild);
+    baueMenüs();
+    resize(qMax(picSchaubild->width() + 17, menuBar()->sizeHint().width() + 8), 720);
     Form_Load();
 }
 
 frmTessarolen::~frmTessarolen() = default;
+
+QAction* frmTessarolen::Aktion(const QString& name) const { return findChild<QAction*>(name); }
+QMenu* frmTessarolen::Menü(const QString& name) const { return findChild<QMenu*>(name); }
+
+void frmTessarolen::baueMenüs()
+{
+    const auto& baum = Menübaum();
+    auto istMenü = [&](const QString& name) {
+        for (const auto& e : baum)
+            if (e.eltern == name)
+                return true;
+        return false;
+    };
+    for (const auto& e : baum) {
+        QMenu* eltern = e.eltern.isEmpty() ? nullptr : Menü(e.eltern);
+        QAction* aktion = nullptr;
+        if (istMenü(e.name)) {
+            QMenu* menü = eltern ? eltern->addMenu(e.caption) : menuBar()->addMenu(e.caption);
+            menü->setObjectName(e.name);
+            aktion = menü->menuAction();
+        } else if (e.caption == QLatin1String("-")) {
+            aktion = eltern->addSeparator();
+        } else if (eltern) {
+            aktion = eltern->addAction(e.caption);
+        } else {
+            aktion = menuBar()->addAction(e.caption);
+        }
+        aktion->setObjectName(e.name);
+    }
+    Aktion(QStringLiteral("mnuZusätze_0"))->setVisible(false);
+    Aktion(QStringLiteral("mnuFunktionsgleichungenAusblenden"))->setCheckable(true);
+
+    verbinde(QStringLiteral("mnuBeenden"), [this] { mnuBeenden_Click(); });
+    verbinde(QStringLiteral("mnuSchrittweiten"), [this] { mnuSchrittweiten_Click(); });
+}
+
+void frmTessarolen::verbinde(const QString& name, std::function<void()> handler)
+{
+    connect(Aktion(name), &QAction::triggered, this, [h = std::move(handler)] { h(); });
+}
+
+frmSchrittweiten& frmTessarolen::Schrittweiten()
+{
+    return HoleFenster<frmSchrittweiten>(schrittweiten_, z_, this);
+}
 
 void frmTessarolen::Form_Load()
 {
     Falle falle(z_, QStringLiteral("frmTessarolen:Form_Load"));
     GraphCore& k = *kern_;
     falle([&] { z_.SimAktiv = false; });
-    falle([&] { k.ausgabe = &blatt_->Flaeche(); });
+    falle([&] { Schrittweiten(); });
+    falle([&] { k.ausgabe = &picSchaubild->Flaeche(); });
     falle([&] { z_.Einheit = 10.0f; });
     falle([&] { k.Zoom = 1.0f; });
     falle([&] { k.OffsetX = k.OffsetY = 0.0f; });
+    falle([&] {
+        VScroll1->SetzeBereich(0, 150);
+        VScroll1->SetzeSmallChange(5);
+        VScroll1->SetzeLargeChange(5);
+        VScroll1->SetzeValue(9);
+    });
     falle([&] {
         k.MitteX = k.ausgabe->ScaleWidth() / 2.0f;
         k.MitteY = k.ausgabe->ScaleHeight() / 2.0f;
@@ -42,5 +106,37 @@ void frmTessarolen::Form_Load()
     falle([&] { setWindowTitle(QString::fromLatin1(app_info::Name)); });
     falle([&] { k.DefFarben(); });
     falle([&] { z_.AnzFkt = z_.AnzPkt = 0; });
+    falle([&] { HilfeDatei = z_.Programmpfad + QStringLiteral("fktHilfe.hlp"); });
     falle([&] { k.Achsen(); });
+}
+
+void frmTessarolen::VScroll1_Change()
+{
+    Falle falle(z_, QStringLiteral("frmTessarolen:VScroll1_Change"));
+    falle([&] { picSchaubild->move(0, SheetWidget::AlsPixel(-float(VScroll1->Value()))); });
+}
+
+void frmTessarolen::mnuBeenden_Click()
+{
+    Falle falle(z_, QStringLiteral("frmTessarolen:mnuBeenden_Click"));
+    falle([&] { ProgrammBeenden(); });
+}
+
+void frmTessarolen::mnuSchrittweiten_Click()
+{
+    Falle falle(z_, QStringLiteral("frmTessarolen:mnuSchrittweiten_Click"));
+    falle([&] {
+        frmSchrittweiten& d = Schrittweiten();
+        d.setModal(false);
+        d.show();
+        d.raise();
+    });
+}
+
+void frmTessarolen::closeEvent(QCloseEvent* e)
+{
+    // Closing the main window ends the program, even while hidden dialogs
+    // or the step-width dialog still exist.
+    e->accept();
+    ProgrammBeenden();
 }

@@ -1,26 +1,52 @@
 #pragma once
-// The main window frmTessarolen: the sheet with its grid and axes.
+// The main window frmTessarolen: menu bar, the sheet picSchaubild with the
+// scroll bar VScroll1 beside it, and the commands of the menus.
 
+#include "core/dialog_base.h"
 #include "core/graph_core.h"
 
 #include <QMainWindow>
+#include <functional>
+#include <memory>
 
+class Bildlaufleiste;
+class QAction;
+class QMenu;
 class SheetWidget;
+class frmSchrittweiten;
 struct Programmzustand;
 
 class frmTessarolen : public QMainWindow {
-    Q_OBJECT
 public:
     explicit frmTessarolen(Programmzustand& zustand, QWidget* eltern = nullptr);
     ~frmTessarolen() override;
 
     GraphCore& Kern() { return *kern_; }
-    SheetWidget& Blatt() { return *blatt_; }
+    SheetWidget& Blatt() { return *picSchaubild; }
+    QAction* Aktion(const QString& name) const;
+    QMenu* Menü(const QString& name) const;
+    frmSchrittweiten& Schrittweiten();
 
+    SheetWidget* picSchaubild = nullptr;
+    Bildlaufleiste* VScroll1 = nullptr;
+    QString HilfeDatei;  // the program's help file, recorded at load
+    // Ends the program ("Beenden", or the title-bar box of this window).
+    std::function<void()> ProgrammBeenden;
+
+    // ---- Set-up ---------------------------------------------------------
     void Form_Load();
+    void mnuBeenden_Click();
+    void VScroll1_Change();
+    void mnuSchrittweiten_Click();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
 
 private:
+    void baueMenüs();
+    void verbinde(const QString& name, std::function<void()> handler);
+
     Programmzustand& z_;
-    SheetWidget* blatt_;
     std::unique_ptr<GraphCore> kern_;
+    std::unique_ptr<Dialogfenster> schrittweiten_;
 };

@@ -1,0 +1,37 @@
+#include "core/scroll_bar.h"
+
+Bildlaufleiste::Bildlaufleiste(QWidget* eltern) : QScrollBar(Qt::Vertical, eltern)
+{
+    setRange(0, 32767);
+    connect(this, &QAbstractSlider::valueChanged, this, [this] {
+        if (Change)
+            Change();
+    });
+}
+
+void Bildlaufleiste::SetzeBereich(int16_t min, int16_t max)
+{
+    const int16_t alt = Value();
+    min_ = min;
+    max_ = max;
+    // Qt's up arrow lowers its value; with the larger bound at the top the
+    // bar runs on the negated value, so that the up arrow raises ours.
+    const QSignalBlocker sperre(this);
+    if (umgekehrt())
+        setRange(-min_, -max_);
+    else
+        setRange(min_, max_);
+    const int16_t lo = umgekehrt() ? max_ : min_;
+    const int16_t hi = umgekehrt() ? min_ : max_;
+    const int16_t neu = alt < lo ? lo : (alt > hi ? hi : alt);
+    setValue(umgekehrt() ? -neu : neu);
+    if (neu != alt && Change)
+        Change();
+}
+
+int16_t Bildlaufleiste::Value() const
+{
+    return int16_t(umgekehrt() ? -value() : value());
+}
+
+void Bildlaufleiste::SetzeValue(int16_t v) { setValue(umgekehrt() ? -v : v); }

@@ -1,0 +1,30 @@
+#pragma once
+// A vertical scroll bar with 16-bit minimum, maximum and value, where the
+// minimum may lie above the maximum (the up arrow then raises the value).
+// Every change of the value, by the user or by code, runs the change
+// handler; a setting that leaves the value as it was runs nothing.
+
+#include <QScrollBar>
+#include <cstdint>
+#include <functional>
+
+class Bildlaufleiste : public QScrollBar {
+public:
+    explicit Bildlaufleiste(QWidget* eltern = nullptr);
+
+    void SetzeBereich(int16_t min, int16_t max);
+    int16_t Min() const { return min_; }
+    int16_t Max() const { return max_; }
+    int16_t Value() const;
+    void SetzeValue(int16_t v);
+    void SetzeSmallChange(int16_t n) { setSingleStep(n); }
+    void SetzeLargeChange(int16_t n) { setPageStep(n); }
+
+    // Runs after every change of the value.
+    std::function<void()> Change;
+
+private:
+    bool umgekehrt() const { return min_ > max_; }
+    int16_t min_ = 0;
+    int16_t max_ = 32767;
+};
