@@ -84,7 +84,11 @@ void frmTessarolen::Form_Load()
     Falle falle(z_, QStringLiteral("frmTessarolen:Form_Load"));
     GraphCore& k = *kern_;
     falle([&] { z_.SimAktiv = false; });
-    falle([&] { Schrittweiten(); });
+    falle([&] {
+        k.FktWahl();
+        k.PktWahl();
+        Schrittweiten();
+    });
     falle([&] { k.ausgabe = &picSchaubild->Flaeche(); });
     falle([&] { z_.Einheit = 10.0f; });
     falle([&] { k.Zoom = 1.0f; });

@@ -1,6 +1,7 @@
 // The main window after load: menu tree, sheet position, step widths.
 
 #include "core/scroll_bar.h"
+#include "core/selection_dialogs.h"
 #include "core/sheet_widget.h"
 #include "main_window/main_window.h"
 #include "simulation/step_widths.h"
@@ -112,6 +113,9 @@ private slots:
         QCOMPARE(k.Überschrift, QString());
         QCOMPARE(k.fkt.Farbe[1], 0xFF);
         QCOMPARE(k.fkt.Farbe[10], 0x8080);
+        // The selection dialogs exist, hidden, from the load on.
+        QVERIFY(!k.FktWahl().isVisible());
+        QVERIFY(!k.PktWahl().isVisible());
         QCOMPARE(f.HilfeDatei, QStringLiteral("/opt/tessarolen/fktHilfe.hlp"));
         QAction* aus = f.Aktion(QStringLiteral("mnuFunktionsgleichungenAusblenden"));
         QVERIFY(aus->isCheckable());
