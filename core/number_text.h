@@ -50,3 +50,12 @@ QString VorZeichen(float x);
 // VZ("3") = "+ 3", VZ("-2.5") = "- 2.5"; VZ_minus inverts the sign.
 QString VZ(const QString& s);
 QString VZ_minus(const QString& s);
+
+// Tests a typed number and normalises it in place: commas become points, a
+// fraction a/b becomes the text of its quotient (".666666666666667"; a slash
+// at the end divides by 1). The first character may be a sign or a digit,
+// later ones digits, "." "," or one "/"; at most one point before the slash
+// and two in all. The empty text and a lone sign pass. A value that a 32-bit
+// float cannot hold, or a fraction whose denominator reads as 0, is refused.
+// A refused text keeps the replacements made up to the refusal.
+bool IstZahl(QString& s);

@@ -67,6 +67,10 @@ void frmTessarolen::baueMenüs()
 
     verbinde(QStringLiteral("mnuBeenden"), [this] { mnuBeenden_Click(); });
     verbinde(QStringLiteral("mnuSchrittweiten"), [this] { mnuSchrittweiten_Click(); });
+    verbinde(QStringLiteral("mnuSchnittpunkte"), [this] { mnuSchnittpunkte_Click(); });
+    verbinde(QStringLiteral("mnuFktPkt"), [this] { mnuFktPkt_Click(); });
+    verbinde(QStringLiteral("mnuTessarolenLöschen"), [this] { mnuTessarolenLöschen_Click(); });
+    verbinde(QStringLiteral("mnuPunkteLöschen"), [this] { mnuPunkteLöschen_Click(); });
 }
 
 void frmTessarolen::verbinde(const QString& name, std::function<void()> handler)

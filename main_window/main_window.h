@@ -39,6 +39,12 @@ public:
     void VScroll1_Change();
     void mnuSchrittweiten_Click();
 
+    // ---- Selection and deletion dialogs -----------------------------------
+    void mnuSchnittpunkte_Click();
+    void mnuFktPkt_Click();
+    void mnuTessarolenLöschen_Click();
+    void mnuPunkteLöschen_Click();
+
 protected:
     void closeEvent(QCloseEvent* e) override;
 
