@@ -105,6 +105,6 @@ void GraphCore::SchnittPunkteZeigen(int16_t Anzahl, const QString& Art)
     falle([&] { fenster->setWindowTitle(ErgebnisTitel(Art)); });
     falle([&] {
         fenster->show();
-        fenster->raise();
+        fenster->activateWindow();
     });
 }
