@@ -80,6 +80,9 @@ public:
     void TextFunktion(int16_t i, float x, float y);
     bool IsLoaded(int16_t Index) const;
     bool IsLoadedFkt(int16_t i) const;
+    // Colour, font, place (sheet mm), text of a screen label; shows it whole.
+    void ZeigeBeschriftung(QLabel& l, const QString& s, float x, float y, float size, bool bold,
+                           int32_t farbe);
 
     // ---- Equation texts -------------------------------------------------
     QString GleichungsText;

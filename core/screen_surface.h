@@ -9,6 +9,7 @@
 #include <QFont>
 #include <QImage>
 #include <functional>
+#include <vector>
 
 class Bildschirmflaeche : public Ausgabe {
 public:
@@ -34,8 +35,18 @@ public:
     void Gezeigt() { geaendert_ = false; }
 
 private:
+    // The dot of the current DrawWidth as one span of columns per row, and
+    // for each column the span of rows, relative to the dot's centre pixel.
+    struct Spanne {
+        int von, bis;
+    };
+    void bereiteMaske();
+    void pixelZugriff();
     void stempel(int px, int py, QRgb farbe);
     void strecke(int x0, int y0, int x1, int y1, QRgb farbe);
+    void waagerecht(int xa, int xb, int py, QRgb farbe);
+    void senkrecht(int px, int ya, int yb, QRgb farbe);
+    void fuelleZeile(int y, int xa, int xb, QRgb farbe);
     void geaendert();
     QFont schrift() const;
 
@@ -44,6 +55,14 @@ private:
     qreal verhaeltnis_;
     double pixelProMm_;
     QImage bild_;
+    int breitePx_ = 0;
+    int hoehePx_ = 0;
+    uchar* bits_ = nullptr;
+    qsizetype zeilenLaenge_ = 0;
+    int maskeBreite_ = 0;
+    int maskeVon_ = 0;
+    std::vector<Spanne> zeilen_;   // per row offset maskeVon_ + k: the columns
+    std::vector<Spanne> spalten_;  // per column offset maskeVon_ + k: the rows
     bool geaendert_ = false;
     std::function<void()> melder_;
 };
