@@ -17,6 +17,7 @@ ChkFeld::ChkFeld(QWidget& dialog, QString name) : dialog_(dialog), name_(std::mo
     chk->setObjectName(name_ + QStringLiteral("_0"));
     chk->setGeometry(Px(listen_layout::Rand), 0, Px(listen_layout::Breite),
                      Px(listen_layout::EintragHoehe));
+    chk->hide();  // shows nothing until the first entry uses it
     elemente_[0] = chk;
 }
 

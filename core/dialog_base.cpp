@@ -15,7 +15,7 @@ void Dialogfenster::ZeigeModal()
 void Dialogfenster::SetzeHöhe(int twips)
 {
     höheTwips_ = twips;
-    const int innen = Px(twips - RahmenTwips);
+    const int innen = Px(twips - rahmenTwips_);
     setFixedHeight(innen > 0 ? innen : 1);
 }
 

@@ -17,10 +17,11 @@ public:
     // Shows the window modally; returns when it is hidden or closed.
     void ZeigeModal();
 
-    // Outer height in twips, title bar and frame included (taken as 510
-    // twips), as the commands that fit a dialog to its contents set it.
-    static constexpr int RahmenTwips = 510;
+    // Outer height in twips, title bar and frame included, as the commands
+    // that fit a dialog to its contents set it. The frame takes 510 twips on
+    // a window with a caption bar.
     void SetzeHöhe(int twips);
+    void SetzeRahmen(int twips) { rahmenTwips_ = twips; }
     int Höhe() const { return höheTwips_; }
     // Screen position of the frame in twips.
     void SetzeLage(int linksTwips, int obenTwips);
@@ -33,6 +34,7 @@ protected:
 private:
     bool entladen_ = false;
     int höheTwips_ = 0;
+    int rahmenTwips_ = 510;
 };
 
 // The window of kind T in its place: created on first use, and created

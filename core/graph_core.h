@@ -120,6 +120,9 @@ public:
     void PktGerade();
     void PktNormalparabel();
     void PktAbstand();
+    // The analyses behind the buttons of the selection dialogs, by index.
+    void FktWahlAktion(int Index);
+    void PktWahlAktion(int Index);
 
     // ---- Input dialog ---------------------------------------------------
     frmEingabe& Eingabe();

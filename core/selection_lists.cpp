@@ -69,8 +69,22 @@ int16_t ErsterHaken(Programmzustand& z, const ChkFeld& feld, int16_t start, int1
 
 }  // namespace
 
-frmFktWahl& GraphCore::FktWahl() { return HoleFenster<frmFktWahl>(fktWahl_, z); }
-frmPktWahl& GraphCore::PktWahl() { return HoleFenster<frmPktWahl>(pktWahl_, z); }
+frmFktWahl& GraphCore::FktWahl()
+{
+    frmFktWahl& d = HoleFenster<frmFktWahl>(fktWahl_, z);
+    if (!d.Aktion)
+        d.Aktion = [this](int Index) { FktWahlAktion(Index); };
+    return d;
+}
+
+frmPktWahl& GraphCore::PktWahl()
+{
+    frmPktWahl& d = HoleFenster<frmPktWahl>(pktWahl_, z);
+    if (!d.Aktion)
+        d.Aktion = [this](int Index) { PktWahlAktion(Index); };
+    return d;
+}
+
 frmFktLöschen& GraphCore::FktLöschen()
 {
     frmFktLöschen& d = HoleFenster<frmFktLöschen>(fktLöschen_);

@@ -1,0 +1,114 @@
+// The analyses of two ticked points: the line and the normal parabola
+// through them, and their distance.
+
+#include "core/analysis_math.h"
+#include "core/analysis_steps.h"
+#include "core/error_log.h"
+
+namespace {
+
+// P1 and P2 for an analysis of exactly two ticked points; tells the user and
+// answers false otherwise.
+bool ZweiPunkteGewaehlt(GraphCore& k, int16_t& P1, int16_t& P2)
+{
+    P1 = k.aktuellerPunkt(1);
+    P2 = k.aktuellerPunkt(int16_t(P1 + 1));
+    const int16_t P3 = k.aktuellerPunkt(int16_t(P2 + 1));
+    const QString hinweis = QStringLiteral("Hinweis...");
+    if (P1 == 0 || P2 == 0) {
+        k.z.plattform->MsgBox(QStringLiteral("Es müssen 2 Punkte ausgewählt werden!!"),
+                              MsgSymbol::Information, MsgKnoepfe::OK, hinweis);
+        return false;
+    }
+    if (P3 >= 1) {
+        k.z.plattform->MsgBox(QStringLiteral("Es sind mehr als 2 Punkte ausgewählt!!"),
+                              MsgSymbol::Information, MsgKnoepfe::OK, hinweis);
+        return false;
+    }
+    return true;
+}
+
+bool FunktionsPlatz(GraphCore& k)
+{
+    if (k.z.AnzFkt < MaxFkt)
+        return true;
+    Hinweis(k, FunktionsGrenzeText());
+    return false;
+}
+
+}  // namespace
+
+void GraphCore::PktGerade()
+{
+    Falle falle(z, QStringLiteral("frmTessarolen:PktGerade"));
+    int16_t P1 = 0, P2 = 0;
+    bool bereit = false;
+    falle([&] { bereit = ZweiPunkteGewaehlt(*this, P1, P2) && FunktionsPlatz(*this); });
+    if (!bereit)
+        return;
+    z.AnzFkt += 1;
+    const int16_t n = z.AnzFkt;
+    const float x1 = pkt.PktX[P1], y1 = pkt.PktY[P1], x2 = pkt.PktX[P2], y2 = pkt.PktY[P2];
+    fkt.a[n] = 0.0f;
+    bool senkrecht = false;
+    falle([&] { senkrecht = Senkrecht(x1, x2); });
+    if (senkrecht) {
+        fkt.xSenkrecht2[n] = x1;
+        fkt.xSenkrecht[n] = x2;
+        fkt.m[n] = SenkrechteSteigung;
+        fkt.b[n] = 0.0f;
+    } else {
+        falle([&] { fkt.m[n] = GeradenSteigung(x1, y1, x2, y2); });
+        falle([&] { fkt.b[n] = GeradenAbschnitt(x1, y1, fkt.m[n]); });
+    }
+    fkt.FktArt[n] = QStringLiteral("GE");
+    falle([&] { GeradeZeichnen(z.AnzFkt); });
+    falle([&] { MenüFunktionsEinträge(z.AnzFkt); });
+}
+
+void GraphCore::PktNormalparabel()
+{
+    Falle falle(z, QStringLiteral("frmTessarolen:PktNormalparabel"));
+    int16_t P1 = 0, P2 = 0;
+    bool bereit = false;
+    falle([&] { bereit = ZweiPunkteGewaehlt(*this, P1, P2) && FunktionsPlatz(*this); });
+    if (!bereit)
+        return;
+    const float x1 = pkt.PktX[P1], y1 = pkt.PktY[P1], x2 = pkt.PktX[P2], y2 = pkt.PktY[P2];
+    z.AnzFkt += 1;
+    if (x1 == x2) {
+        z.AnzFkt -= 1;
+        falle([&] {
+            z.plattform->MsgBox(
+                QStringLiteral(
+                    "Durch zwei senkrecht übereinander liegende Punkte gibt es keine Parabel!"),
+                MsgSymbol::Information, MsgKnoepfe::OK, QStringLiteral("Tatsache..."));
+        });
+        return;
+    }
+    const int16_t n = z.AnzFkt;
+    fkt.a[n] = 1.0f;
+    falle([&] { fkt.p[n] = NormalparabelP(x1, y1, x2, y2); });
+    falle([&] { fkt.q[n] = NormalparabelQ(x1, y1, fkt.p[n]); });
+    falle([&] { fkt.xs[n] = ScheitelXs(fkt.p[n], fkt.a[n]); });
+    falle([&] { fkt.ys[n] = ScheitelYs(fkt.p[n], fkt.q[n], fkt.a[n]); });
+    fkt.FktArt[n] = QStringLiteral("NP");
+    falle([&] { ParabelZeichnen(z.AnzFkt); });
+    falle([&] { MenüFunktionsEinträge(z.AnzFkt); });
+}
+
+void GraphCore::PktAbstand()
+{
+    Falle falle(z, QStringLiteral("frmTessarolen:PktAbstand"));
+    int16_t P1 = 0, P2 = 0;
+    bool bereit = false;
+    falle([&] { bereit = ZweiPunkteGewaehlt(*this, P1, P2); });
+    if (!bereit)
+        return;
+    float d = 0.0f;
+    falle([&] { d = Abstand(pkt.PktX[P1], pkt.PktY[P1], pkt.PktX[P2], pkt.PktY[P2]); });
+    falle([&] {
+        z.plattform->MsgBox(QStringLiteral("Der Abstand beträgt:\r") + AbstandText(d),
+                            MsgSymbol::Information, MsgKnoepfe::OK, QStringLiteral("Ergebnis..."));
+    });
+}

@@ -1,0 +1,85 @@
+// The analyses of one ticked function: zeros, y-axis intercept and vertex.
+
+#include "core/analysis_math.h"
+#include "core/analysis_steps.h"
+#include "core/error_log.h"
+
+void GraphCore::Nullstellen()
+{
+    Falle falle(z, QStringLiteral("frmTessarolen:Nullstellen"));
+    bool gewaehlt = false;
+    falle([&] { gewaehlt = EineFunktionGewaehlt(*this); });
+    if (!gewaehlt)
+        return;
+    const Koeffizienten f = KoeffizientenVon(fkt, FktNr1);
+    const QString N = QStringLiteral("N");
+
+    if (IstGerade(f)) {
+        if (!NeuerPunktPlatz(*this))
+            return;
+        const int16_t n = z.AnzPkt;
+        const int16_t anzahl = GeradenNullstellenAnzahl(f);
+        if (anzahl == 1) {
+            falle([&] { pkt.PktY[n] = 0.0f; });
+            falle([&] { pkt.PktX[n] = GeradenNullstelleX(f); });
+            falle([&] { SchnittPunkteZeigen(1, N); });
+        } else {
+            falle([&] { SchnittPunkteZeigen(anzahl, N); });
+            z.AnzPkt -= 1;
+        }
+        return;
+    }
+
+    // The y values of up to two zeros, before the count is raised.
+    pkt.PktY[z.AnzPkt + 1] = 0.0f;
+    pkt.PktY[z.AnzPkt + 2] = 0.0f;
+    Normalform g;
+    falle([&] { g = NullstellenGleichung(f); });
+    falle([&] { MitternachtsFormel(g.p, g.q); });
+    falle([&] { SchnittPunkteZeigen(AnzLösungen, N); });
+}
+
+void GraphCore::YSchnittpunkt()
+{
+    Falle falle(z, QStringLiteral("frmTessarolen:YSchnittpunkt"));
+    bool gewaehlt = false;
+    falle([&] { gewaehlt = EineFunktionGewaehlt(*this); });
+    if (!gewaehlt)
+        return;
+    const Koeffizienten f = KoeffizientenVon(fkt, FktNr1);
+    const QString T = QStringLiteral("T");
+
+    if (!NeuerPunktPlatz(*this))
+        return;
+    const int16_t n = z.AnzPkt;
+    if (IstSenkrecht(f)) {
+        falle([&] { SchnittPunkteZeigen(0, T); });
+        z.AnzPkt -= 1;
+        return;
+    }
+    falle([&] { pkt.PktY[n] = YAchsenabschnittY(f); });
+    falle([&] { pkt.PktX[n] = 0.0f; });
+    falle([&] { SchnittPunkteZeigen(1, T); });
+}
+
+void GraphCore::Scheitel()
+{
+    Falle falle(z, QStringLiteral("frmTessarolen:Scheitel"));
+    bool gewaehlt = false;
+    falle([&] { gewaehlt = EineFunktionGewaehlt(*this); });
+    if (!gewaehlt)
+        return;
+    const int16_t i = FktNr1;
+    if (fkt.FktArt[i] == QLatin1String("GE")) {
+        falle([&] { Hinweis(*this, QStringLiteral("Eine Gerade hat keinen Scheitelpunkt!")); });
+        return;
+    }
+    if (!NeuerPunktPlatz(*this))
+        return;
+    const int16_t n = z.AnzPkt;
+    const QString S = QStringLiteral("S");
+    pkt.PktName[n] = S;
+    pkt.PktX[n] = fkt.xs[i];
+    pkt.PktY[n] = fkt.ys[i];
+    falle([&] { SchnittPunkteZeigen(1, S); });
+}
