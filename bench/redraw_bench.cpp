@@ -145,6 +145,7 @@ int main(int argc, char** argv)
         z.AnzFkt = t.z.AnzFkt;
         z.AnzPkt = t.z.AnzPkt;
         g.Überschrift = QStringLiteral("Geraden und Parabeln");
+        g.MenüTessarolenEintragen();  // the selection list that the points consult
         const auto neuZeichnen = [&] {
             g.ausgabe->Cls();
             g.Achsen();
