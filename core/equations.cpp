@@ -13,12 +13,7 @@ const QString Quadrat = QStringLiteral("²");
 void GraphCore::Funktionsgleichung(int16_t i)
 {
     Falle falle(z, QStringLiteral("frmTessarolen:Funktionsgleichung"));
-    bool gueltig = false;
-    falle([&] {
-        PruefeNummer(i, MaxFkt + 1);
-        gueltig = true;
-    });
-    if (!gueltig)
+    if (!falle([&] { PruefeNummer(i, MaxFkt + 1); }))
         return;
 
     const double E = z.Einheit;

@@ -25,16 +25,19 @@ class Falle {
 public:
     Falle(Programmzustand& zustand, QString ort) : zustand_(zustand), ort_(std::move(ort)) {}
 
+    // Runs the step; answers whether it ran through without a failure.
     template <class Schritt>
-    void operator()(Schritt&& schritt) noexcept
+    bool operator()(Schritt&& schritt) noexcept
     {
         try {
             schritt();
+            return true;
         } catch (const LaufzeitFehler& e) {
             FehlerMelden(zustand_, e, ort_);
         } catch (const std::exception& e) {
             FehlerMelden(zustand_, LaufzeitFehler(51, QString::fromLocal8Bit(e.what())), ort_);
         }
+        return false;
     }
 
     const QString& ort() const { return ort_; }

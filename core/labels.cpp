@@ -97,12 +97,7 @@ void GraphCore::TextFkt(int16_t i, const QString& s, float x, float y, float siz
 void GraphCore::TextFunktion(int16_t i, float x, float y)
 {
     Falle falle(z, QStringLiteral("frmTessarolen:TextFunktion"));
-    bool gueltig = false;
-    falle([&] {
-        PruefeNummer(i, MaxFkt + 1);
-        gueltig = true;
-    });
-    if (!gueltig)
+    if (!falle([&] { PruefeNummer(i, MaxFkt + 1); }))
         return;
     const double E = z.Einheit;
     const QString buchstabe =

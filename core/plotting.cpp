@@ -41,12 +41,7 @@ void MeldeAusserhalb(Programmzustand& z)
 void GraphCore::ParabelZeichnen(int16_t i)
 {
     Falle falle(z, QStringLiteral("frmTessarolen:ParabelZeichnen"));
-    bool gueltig = false;
-    falle([&] {
-        PruefeNummer(i, MaxFkt + 1);
-        gueltig = true;
-    });
-    if (!gueltig)
+    if (!falle([&] { PruefeNummer(i, MaxFkt + 1); }))
         return;
     Ausgabe& aus = *ausgabe;
     const double E = z.Einheit;
@@ -85,12 +80,7 @@ void GraphCore::ParabelZeichnen(int16_t i)
 void GraphCore::GeradeZeichnen(int16_t i)
 {
     Falle falle(z, QStringLiteral("frmTessarolen:GeradeZeichnen"));
-    bool gueltig = false;
-    falle([&] {
-        PruefeNummer(i, MaxFkt + 1);
-        gueltig = true;
-    });
-    if (!gueltig)
+    if (!falle([&] { PruefeNummer(i, MaxFkt + 1); }))
         return;
     Ausgabe& aus = *ausgabe;
     const double E = z.Einheit;
@@ -140,12 +130,7 @@ void GraphCore::GeradeZeichnen(int16_t i)
 void GraphCore::PunktZeichnen(float x, float y, const QString& Name, int16_t Index)
 {
     Falle falle(z, QStringLiteral("frmTessarolen:PunktZeichnen"));
-    bool gueltig = false;
-    falle([&] {
-        PruefeNummer(Index, MaxPkt);
-        gueltig = true;
-    });
-    if (!gueltig)
+    if (!falle([&] { PruefeNummer(Index, MaxPkt); }))
         return;
     Ausgabe& aus = *ausgabe;
     const double E = z.Einheit;

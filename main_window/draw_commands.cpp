@@ -53,7 +53,7 @@ void frmTessarolen::FunktionEingeben(const Funktionsbefehl& befehl)
     // value that does not fit stores nothing.
     bool gespeichert = false;
     falle([&] { gespeichert = befehl.speichern(k.fkt, n, z_); });
-    if (!gespeichert) {
+    if (!gespeichert) {  // refused, or a value that does not fit
         z_.AnzFkt -= 1;
         return;
     }
@@ -171,14 +171,12 @@ void frmTessarolen::mnuPunkte_Click()
         z_.AnzPkt -= 1;
         return;
     }
-    bool gespeichert = false;
-    falle([&] {
+    const bool gespeichert = falle([&] {
         const float x = alsZahl(z_.Eingabe1);
         const float y = alsZahl(z_.Eingabe2);
         k.pkt.PktX[n] = x;
         k.pkt.PktY[n] = y;
         k.pkt.PktName[n] = QStringLiteral("P");
-        gespeichert = true;
     });
     if (!gespeichert) {
         z_.AnzPkt -= 1;
