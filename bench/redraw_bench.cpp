@@ -4,7 +4,7 @@
 // drawLine per segment and a round-cap pen on an image of the same size.
 // Prints the medians; not part of the test run.
 
-#include "tests/support/plot_fixture.h"
+#include "tests/support/sheet_fixture.h"
 
 #include <QApplication>
 #include <QLocale>

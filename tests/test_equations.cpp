@@ -1,5 +1,5 @@
 #include "core/number_text.h"
-#include "tests/support/plot_fixture.h"
+#include "tests/support/sheet_fixture.h"
 #include "tests/support/test_main.h"
 
 #include <QLabel>

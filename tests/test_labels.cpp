@@ -1,4 +1,4 @@
-#include "tests/support/plot_fixture.h"
+#include "tests/support/sheet_fixture.h"
 #include "tests/support/recording_surface.h"
 #include "tests/support/test_main.h"
 

@@ -1,0 +1,42 @@
+#pragma once
+// The main window with a scripted platform and its error log in a temporary
+// folder, and a way to act inside a modal dialog while it is shown.
+
+#include "core/program_state.h"
+#include "core/sheet_widget.h"
+#include "main_window/main_window.h"
+#include "tests/support/scripted_platform.h"
+
+#include <QAction>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+struct Fenster {
+    QTemporaryDir ordner;
+    SkriptPlattform plattform;
+    Programmzustand z;
+    std::unique_ptr<frmTessarolen> f;
+    int beendet = 0;
+
+    Fenster()
+    {
+        z.plattform = &plattform;
+        z.Programmpfad = ordner.path() + QStringLiteral("/");
+        f = std::make_unique<frmTessarolen>(z);
+        f->ProgrammBeenden = [this] { ++beendet; };
+    }
+    GraphCore& k() { return f->Kern(); }
+    Bildschirmflaeche& blatt() { return f->Blatt().Flaeche(); }
+
+    // Triggers the menu item; `bedienen` runs as soon as the event loop
+    // turns, that is while a modal dialog that the item opened is shown.
+    void menü(const char* name, std::function<void()> bedienen = {})
+    {
+        if (bedienen)
+            QTimer::singleShot(0, std::move(bedienen));
+        f->Aktion(QString::fromUtf8(name))->trigger();
+    }
+};
