@@ -1,14 +1,14 @@
-// The main window after load: menu tree, sheet position, step widths.
+// The main window: menu tree, state after load, quitting, the step-width
+// dialog, and the commands that fit the list dialogs to the counts.
 
+#include "core/deletion_dialogs.h"
 #include "core/scroll_bar.h"
 #include "core/selection_dialogs.h"
-#include "core/sheet_widget.h"
-#include "main_window/main_window.h"
+#include "core/twips.h"
 #include "simulation/step_widths.h"
-#include "tests/support/scripted_platform.h"
 #include "tests/support/test_main.h"
+#include "tests/support/window_fixture.h"
 
-#include <QAction>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -16,20 +16,6 @@
 #include <QStyleOptionSlider>
 
 namespace {
-struct Aufbau {
-    SkriptPlattform plattform;
-    Programmzustand z;
-    std::unique_ptr<frmTessarolen> fenster;
-    int beendet = 0;
-    Aufbau()
-    {
-        z.plattform = &plattform;
-        z.Programmpfad = QStringLiteral("/opt/tessarolen/");
-        fenster = std::make_unique<frmTessarolen>(z);
-        fenster->ProgrammBeenden = [this] { ++beendet; };
-    }
-};
-
 QStringList captions(const QList<QAction*>& aktionen)
 {
     QStringList t;
@@ -47,15 +33,13 @@ void pfeil(QScrollBar* leiste, bool hoch)
     opt.minimum = leiste->minimum();
     opt.maximum = leiste->maximum();
     opt.sliderPosition = leiste->sliderPosition();
-    opt.sliderValue = leiste->value();
-    opt.singleStep = leiste->singleStep();
-    opt.pageStep = leiste->pageStep();
     opt.subControls = QStyle::SC_All;
-    const QRect r = leiste->style()->subControlRect(
-        QStyle::CC_ScrollBar, &opt, hoch ? QStyle::SC_ScrollBarSubLine : QStyle::SC_ScrollBarAddLine,
-        leiste);
+    const auto teil = hoch ? QStyle::SC_ScrollBarSubLine : QStyle::SC_ScrollBarAddLine;
+    const QRect r = leiste->style()->subControlRect(QStyle::CC_ScrollBar, &opt, teil, leiste);
     QTest::mouseClick(leiste, Qt::LeftButton, {}, r.center());
 }
+
+std::array<float, 5> start() { return {0.05f, 0.5f, 0.05f, 0.5f, 0.5f}; }
 }  // namespace
 
 class MainWindowTest : public QObject {
@@ -63,142 +47,166 @@ class MainWindowTest : public QObject {
 private slots:
     void menuTree()
     {
-        Aufbau a;
-        QCOMPARE(captions(a.fenster->menuBar()->actions()),
+        Fenster w;
+        QCOMPARE(captions(w.f->menuBar()->actions()),
                  (QStringList{"Datei", "Ansicht", "Achsen", "Zeichnen", "Löschen", "Besondere Punkte",
                               "Tessarolen aus Punkten", "Simulationen", "Extras", "Anleitung"}));
-        auto menü = [&](const char* name) {
-            return captions(a.fenster->Menü(QString::fromUtf8(name))->actions());
+        const QList<QStringList> menüs = {
+            {"mnuDatei", "Überschrift", "-", "Öffnen...", "Speichern unter...", "-", "Drucken...", "-",
+             "Beenden", "-"},
+            {"mnuAnsicht", "1:1 Ansicht", "ganze Seite"},
+            {"menuAchsen", "Achsen zeichnen", "Maßeinheit ändern"},
+            {"mnuMaßeinheitÄndern", "1 LE = 1 cm", "1 LE = 0,5cm", "1 LE = 2cm"},
+            {"mnuZeichnen", "Punkt...          Shift+LinksKlick", "-", "Gerade...", "-",
+             "allgemeine Parabel...", "Normalform der Parabel...", "Scheitelform der Parabel..."},
+            {"mnuLöschen", "Alles", "-", "Punkte...         Strg+LinksKlick", "-",
+             "Tessarolen...  Strg+LinksKlick"},
+            {"mnuSimulation", "Geraden...", "Allgemeine Parabeln...", "Normalparabeln..."},
+            {"mnuExtras", "Schrittweiten einstellen...", "-", "Farben", "Funktionsgleichungen ausblenden"},
         };
-        QCOMPARE(menü("mnuDatei"), (QStringList{"Überschrift", "-", "Öffnen...", "Speichern unter...",
-                                                "-", "Drucken...", "-", "Beenden", "-"}));
-        QCOMPARE(menü("mnuAnsicht"), (QStringList{"1:1 Ansicht", "ganze Seite"}));
-        QCOMPARE(menü("menuAchsen"), (QStringList{"Achsen zeichnen", "Maßeinheit ändern"}));
-        QCOMPARE(menü("mnuMaßeinheitÄndern"),
-                 (QStringList{"1 LE = 1 cm", "1 LE = 0,5cm", "1 LE = 2cm"}));
-        QCOMPARE(menü("mnuZeichnen"),
-                 (QStringList{"Punkt...          Shift+LinksKlick", "-", "Gerade...", "-",
-                              "allgemeine Parabel...", "Normalform der Parabel...",
-                              "Scheitelform der Parabel..."}));
-        QCOMPARE(menü("mnuLöschen"),
-                 (QStringList{"Alles", "-", "Punkte...         Strg+LinksKlick", "-",
-                              "Tessarolen...  Strg+LinksKlick"}));
-        QCOMPARE(menü("mnuSimulation"),
-                 (QStringList{"Geraden...", "Allgemeine Parabeln...", "Normalparabeln..."}));
-        QCOMPARE(menü("mnuExtras"), (QStringList{"Schrittweiten einstellen...", "-", "Farben",
-                                                 "Funktionsgleichungen ausblenden"}));
-        // The file entry separator waits for an opened file; every item is
-        // reachable by its name.
-        QVERIFY(!a.fenster->Aktion(QStringLiteral("mnuZusätze_0"))->isVisible());
-        for (const char* name : {"mnuÜberschrift", "mnuÖffnen", "mnuLöscheFunktion", "mnuEinheit_2",
-                                 "mnuSchnittpunkte", "mnuFktPkt", "mnuAnleitung", "Linie7"})
-            QVERIFY2(a.fenster->Aktion(QString::fromUtf8(name)), name);
+        for (const QStringList& m : menüs)
+            QCOMPARE(captions(w.f->Menü(m[0])->actions()), m.mid(1));
+        // The file entry's separator waits for an opened file.
+        QVERIFY(!w.f->Aktion(QStringLiteral("mnuZusätze_0"))->isVisible());
+        QAction* aus = w.f->Aktion(QStringLiteral("mnuFunktionsgleichungenAusblenden"));
+        QVERIFY(aus->isCheckable() && !aus->isChecked());
     }
 
     void stateAfterLoad()
     {
-        Aufbau a;
-        frmTessarolen& f = *a.fenster;
-        GraphCore& k = f.Kern();
-        QCOMPARE(f.windowTitle(), QStringLiteral("Tessarolen"));
-        QCOMPARE(a.z.AnzFkt, int16_t(0));
-        QCOMPARE(a.z.AnzPkt, int16_t(0));
-        QCOMPARE(a.z.Einheit, 10.0f);
-        QCOMPARE(a.z.SimAktiv, false);
-        QCOMPARE(k.Zoom, 1.0f);
-        QCOMPARE(k.MitteX, 100.0f);
-        QCOMPARE(k.MitteY, 148.5f);
-        QCOMPARE(k.xHalb, 90.0f);
-        QCOMPARE(k.yHalb, 130.0f);
-        QCOMPARE(k.Überschrift, QString());
+        Fenster w;
+        GraphCore& k = w.k();
+        QCOMPARE(w.f->windowTitle(), QStringLiteral("Tessarolen"));
+        QCOMPARE((QList<int>{w.z.AnzFkt, w.z.AnzPkt, w.z.SimAktiv}), (QList<int>{0, 0, 0}));
+        QCOMPARE((QList<float>{w.z.Einheit, k.Zoom, k.MitteX, k.MitteY, k.xHalb, k.yHalb}),
+                 (QList<float>{10, 1, 100, 148.5f, 90, 130}));
         QCOMPARE(k.fkt.Farbe[1], 0xFF);
         QCOMPARE(k.fkt.Farbe[10], 0x8080);
-        // The selection dialogs exist, hidden, from the load on.
-        QVERIFY(!k.FktWahl().isVisible());
-        QVERIFY(!k.PktWahl().isVisible());
-        QCOMPARE(f.HilfeDatei, QStringLiteral("/opt/tessarolen/fktHilfe.hlp"));
-        QAction* aus = f.Aktion(QStringLiteral("mnuFunktionsgleichungenAusblenden"));
-        QVERIFY(aus->isCheckable());
-        QVERIFY(!aus->isChecked());
-        // The sheet is scrolled to 9 mm and shows grid and axes.
-        QCOMPARE(f.VScroll1->Value(), int16_t(9));
-        QCOMPARE(f.VScroll1->Max(), int16_t(150));
-        QCOMPARE(f.picSchaubild->y(), SheetWidget::AlsPixel(-9));
-        QCOMPARE(f.picSchaubild->size(), QSize(756, 1123));
-        QCOMPARE(f.Blatt().Flaeche().Point(100.0f, 148.5f - 50.0f), 0);
-        QCOMPARE(f.Blatt().Flaeche().Point(100.0f + 45.0f, 148.5f - 62.5f), 0xC0C0C0);
-        f.VScroll1->SetzeValue(75);
-        QCOMPARE(f.picSchaubild->y(), SheetWidget::AlsPixel(-75));
-        QVERIFY(a.plattform.meldungen.empty());
+        QCOMPARE(w.f->HilfeDatei, w.z.Programmpfad + QStringLiteral("fktHilfe.hlp"));
+        QVERIFY(!k.FktWahl().isVisible() && !k.PktWahl().isVisible());
+        // The step widths are set without the dialog ever shown.
+        QCOMPARE(w.z.Schrittweite, start());
+        QVERIFY(!w.f->Schrittweiten().isVisible());
+        // The sheet, scrolled to 9 mm, shows grid and axes; the bar moves it.
+        QCOMPARE(w.f->VScroll1->Value(), int16_t(9));
+        QCOMPARE(w.f->picSchaubild->y(), SheetWidget::AlsPixel(-9));
+        QCOMPARE(w.blatt().Point(100.0f, 98.5f), 0);
+        QCOMPARE(w.blatt().Point(145.0f, 86.0f), 0xC0C0C0);
+        w.f->VScroll1->SetzeValue(75);
+        QCOMPARE(w.f->picSchaubild->y(), SheetWidget::AlsPixel(-75));
+        QVERIFY(w.plattform.meldungen.empty());
     }
 
     void quitting()
     {
-        Aufbau a;
-        a.fenster->Schrittweiten().show();
-        a.fenster->Aktion(QStringLiteral("mnuBeenden"))->trigger();
-        QCOMPARE(a.beendet, 1);
-        a.fenster->show();
-        a.fenster->close();
-        QCOMPARE(a.beendet, 2);
+        Fenster w;
+        w.f->Schrittweiten().show();
+        w.menü("mnuBeenden");
+        QCOMPARE(w.beendet, 1);
+        w.f->show();
+        w.f->close();
+        QCOMPARE(w.beendet, 2);
     }
 
-    void stepWidthsFromStart()
+    void stepWidthDialog()
     {
-        Aufbau a;
-        // Set by the main window's load, without the dialog ever shown.
-        QCOMPARE(a.z.Schrittweite, (std::array<float, 5>{0.05f, 0.5f, 0.05f, 0.5f, 0.5f}));
-        frmSchrittweiten& d = a.fenster->Schrittweiten();
-        QVERIFY(!d.isVisible());
+        Fenster w;
+        w.menü("mnuSchrittweiten");
+        frmSchrittweiten& d = w.f->Schrittweiten();
+        QVERIFY(d.isVisible() && !d.isModal());
         QStringList texte;
         for (auto* t : d.txtEingabe1)
             texte << t->text();
         QCOMPARE(texte, (QStringList{"0,05", "0,5", "0,05", "0,5", "0,5"}));
-        QCOMPARE(d.windowTitle(), QStringLiteral("Schrittweiten einstellen"));
-    }
-
-    void stepWidthSpinners()
-    {
-        Aufbau a;
-        a.fenster->Aktion(QStringLiteral("mnuSchrittweiten"))->trigger();
-        frmSchrittweiten& d = a.fenster->Schrittweiten();
-        QVERIFY(d.isVisible());
-        QVERIFY(!d.isModal());
-        // The up arrow of the m bar raises the step width up to 0.10.
+        // The up arrow raises m's step width to 0.10 and no further.
         for (int i = 0; i < 7; ++i)
             pfeil(d.VScroll1[0], true);
-        QCOMPARE(a.z.Schrittweite[0], 0.10f);
+        QCOMPARE(w.z.Schrittweite[0], 0.10f);
         QCOMPARE(d.txtEingabe1[0]->text(), QStringLiteral("0,1"));
-        // The b bar: 0.05 per arrow, 0.10 per page, never below 0.05.
+        // b: 0.05 per arrow, 0.10 per page, never below 0.05.
         pfeil(d.VScroll1[1], false);
-        QCOMPARE(a.z.Schrittweite[1], 0.45f);
+        QCOMPARE(w.z.Schrittweite[1], 0.45f);
         d.VScroll1[1]->triggerAction(QAbstractSlider::SliderPageStepAdd);
-        QCOMPARE(a.z.Schrittweite[1], 0.35f);
+        QCOMPARE(w.z.Schrittweite[1], 0.35f);
         for (int i = 0; i < 30; ++i)
             pfeil(d.VScroll1[1], false);
-        QCOMPARE(a.z.Schrittweite[1], 0.05f);
-        // ys never goes below 0.10.
-        for (int i = 0; i < 30; ++i)
-            pfeil(d.VScroll1[4], false);
-        QCOMPARE(a.z.Schrittweite[4], 0.10f);
-
-        // "Ok" hides and keeps the values for the next showing.
+        QCOMPARE(w.z.Schrittweite[1], 0.05f);
+        // "Ok" hides and keeps the values.
         QTest::mouseClick(d.cmdOK, Qt::LeftButton);
         QVERIFY(!d.isVisible());
-        a.fenster->Aktion(QStringLiteral("mnuSchrittweiten"))->trigger();
-        QCOMPARE(&a.fenster->Schrittweiten(), &d);
-        QCOMPARE(d.VScroll1[0]->Value(), int16_t(10));
-        QCOMPARE(a.z.Schrittweite[0], 0.10f);
-
-        // The title-bar box drops the dialog; its next showing starts afresh.
+        w.menü("mnuSchrittweiten");
+        QCOMPARE(&w.f->Schrittweiten(), &d);
+        QCOMPARE(w.z.Schrittweite[0], 0.10f);
+        // The title-bar box drops it; the next showing starts afresh.
         d.close();
-        QCOMPARE(a.z.Schrittweite[0], 0.10f);
-        a.fenster->Aktion(QStringLiteral("mnuSchrittweiten"))->trigger();
-        frmSchrittweiten& neu = a.fenster->Schrittweiten();
-        QVERIFY(neu.isVisible());
-        QCOMPARE(neu.VScroll1[0]->Value(), int16_t(5));
-        QCOMPARE(a.z.Schrittweite, (std::array<float, 5>{0.05f, 0.5f, 0.05f, 0.5f, 0.5f}));
-        neu.hide();
+        QCOMPARE(w.z.Schrittweite[0], 0.10f);
+        w.menü("mnuSchrittweiten");
+        QCOMPARE(w.f->Schrittweiten().VScroll1[0]->Value(), int16_t(5));
+        QCOMPARE(w.z.Schrittweite, start());
+        w.f->Schrittweiten().hide();
+    }
+
+    // The list dialogs are fitted to the counts (tops and heights in twips)
+    // and shown modally.
+    void listDialogLayouts_data()
+    {
+        QTest::addColumn<QString>("menü");
+        QTest::addColumn<int>("anzahl");
+        QTest::addColumn<QList<int>>("oben");  // action buttons ..., "Abbrechen"
+        QTest::addColumn<int>("hoehe");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("3 functions") << "mnuSchnittpunkte" << 3
+                                     << QList<int>{1125, 1380, 1635, 1890, 2145, 2440} << 2775 << "";
+        QTest::newRow("10 points") << "mnuFktPkt" << 10 << QList<int>{3750, 4005, 4260, 4555} << 4890 << "";
+        QTest::newRow("0 functions to delete") << "mnuTessarolenLöschen" << 0 << QList<int>{40, 335} << 1100
+                                               << "Tessarolen löschen";
+        QTest::newRow("4 points to delete") << "mnuPunkteLöschen" << 4 << QList<int>{1540, 1835} << 2600
+                                            << "Punkte löschen";
+    }
+    void listDialogLayouts()
+    {
+        QFETCH(QString, menü);
+        QFETCH(int, anzahl);
+        QFETCH(QList<int>, oben);
+        QFETCH(int, hoehe);
+        QFETCH(QString, caption);
+        Fenster w;
+        w.z.AnzFkt = w.z.AnzPkt = int16_t(anzahl);
+        QList<QPushButton*> knöpfe;
+        Dialogfenster* d = nullptr;
+        if (menü == "mnuSchnittpunkte" || menü == "mnuFktPkt") {
+            WahlDialog& wahl = menü == "mnuFktPkt" ? static_cast<WahlDialog&>(w.k().PktWahl())
+                                                   : static_cast<WahlDialog&>(w.k().FktWahl());
+            for (int i = 0; i < wahl.AnzahlAktionen(); ++i)
+                knöpfe << &wahl.cmdAktion(i);
+            knöpfe << &wahl.cmdAbbrechen();
+            d = &wahl;
+        } else {
+            LöschDialog& lösch = menü == "mnuPunkteLöschen" ? static_cast<LöschDialog&>(w.k().PktLöschen())
+                                                            : static_cast<LöschDialog&>(w.k().FktLöschen());
+            knöpfe << &lösch.cmdLöschen() << &lösch.cmdAbbrechen();
+            d = &lösch;
+        }
+        QList<int> ist;
+        bool modal = false;
+        w.menü(menü.toUtf8().constData(), [&] {
+            modal = d->isVisible() && d->isModal();
+            for (QPushButton* k : knöpfe)
+                ist << ObenTwips(*k);
+            QTest::mouseClick(knöpfe.last(), Qt::LeftButton);  // "Abbrechen"
+        });
+        QVERIFY(modal);
+        QVERIFY(!d->isVisible());
+        QCOMPARE(ist, oben);
+        QCOMPARE(d->Höhe(), hoehe);
+        if (!caption.isEmpty())
+            QCOMPARE(d->windowTitle(), caption);
+        // One more entry moves the buttons down by one entry height.
+        w.z.AnzFkt = w.z.AnzPkt = int16_t(anzahl + (anzahl < 10));
+        if (anzahl < 10) {
+            w.menü(menü.toUtf8().constData(), [&] { QTest::mouseClick(knöpfe.last(), Qt::LeftButton); });
+            QCOMPARE(ObenTwips(*knöpfe.first()), oben.first() + 375);
+        }
     }
 };
 

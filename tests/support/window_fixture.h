@@ -33,10 +33,15 @@ struct Fenster {
 
     // Triggers the menu item; `bedienen` runs as soon as the event loop
     // turns, that is while a modal dialog that the item opened is shown.
+    // When the item opens none, `bedienen` does not run at all.
     void menü(const char* name, std::function<void()> bedienen = {})
     {
-        if (bedienen)
-            QTimer::singleShot(0, std::move(bedienen));
+        QTimer zeitgeber;
+        zeitgeber.setSingleShot(true);
+        if (bedienen) {
+            QObject::connect(&zeitgeber, &QTimer::timeout, std::move(bedienen));
+            zeitgeber.start(0);
+        }
         f->Aktion(QString::fromUtf8(name))->trigger();
     }
 };
