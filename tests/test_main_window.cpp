@@ -2,16 +2,19 @@
 // dialog, and the commands that fit the list dialogs to the counts.
 
 #include "core/deletion_dialogs.h"
+#include "core/platform_qt.h"
 #include "core/scroll_bar.h"
 #include "core/selection_dialogs.h"
 #include "core/twips.h"
 #include "simulation/step_widths.h"
 #include "tests/support/test_main.h"
+#include "main_window/app_setup.h"
 #include "tests/support/window_fixture.h"
 
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStyleOptionSlider>
 
@@ -95,6 +98,28 @@ private slots:
         w.f->VScroll1->SetzeValue(75);
         QCOMPARE(w.f->picSchaubild->y(), SheetWidget::AlsPixel(-75));
         QVERIFY(w.plattform.meldungen.empty());
+    }
+
+    // Qt's own dialogs speak German; a box without a title of its own shows
+    // the program's title, and the line break character 13 breaks the text.
+    void germanMessageBox()
+    {
+        QVERIFY(LadeDeutscheUebersetzung(*qApp));
+        QtPlattform plattform;
+        QStringList gesehen;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            gesehen << box->windowTitle() << box->text();
+            for (QAbstractButton* k : box->buttons())
+                gesehen << k->text().remove(QChar('&'));
+            box->button(QMessageBox::No)->click();
+        });
+        const MsgAntwort antwort = plattform.MsgBox(QStringLiteral("Eins\rZwei"), MsgSymbol::Frage,
+                                                    MsgKnoepfe::JaNeinAbbrechen, QString());
+        QCOMPARE(antwort, MsgAntwort::Nein);
+        QCOMPARE(gesehen.mid(0, 2), (QStringList{"Tessarolen", "Eins\nZwei"}));
+        QVERIFY(gesehen.contains("Ja") && gesehen.contains("Nein") && gesehen.contains("Abbrechen"));
     }
 
     void quitting()
