@@ -9,6 +9,7 @@ LöschDialog::LöschDialog(const QString& fenster)
 {
     setObjectName(fenster);
     setWindowTitle(QStringLiteral("Löschen"));
+    SetzeSchliessenVerbirgt();
     int oben = EintragHoehe + Abstand;
     löschen_ = Knopf(*this, QStringLiteral("cmdLöschen"), QStringLiteral("Löschen"), oben);
     oben += KnopfHoehe + Abstand;

@@ -3,6 +3,8 @@
 #include "core/twips.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPushButton>
 
 Dialogfenster::Dialogfenster(QWidget* eltern) : QDialog(eltern) {}
 
@@ -23,7 +25,22 @@ void Dialogfenster::SetzeLage(int linksTwips, int obenTwips) { move(Px(linksTwip
 
 void Dialogfenster::closeEvent(QCloseEvent* e)
 {
+    if (schliessenVerbirgt_) {
+        e->ignore();
+        hide();
+        return;
+    }
     entladen_ = true;
     Entlaedt();
     QDialog::closeEvent(e);
+}
+
+void Dialogfenster::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        if (auto* knopf = qobject_cast<QPushButton*>(focusWidget()))
+            knopf->click();
+        return;
+    }
+    QDialog::keyPressEvent(e);
 }

@@ -27,12 +27,19 @@ public:
     void SetzeLage(int linksTwips, int obenTwips);
 
 protected:
+    // Windows whose contents must outlive a close (the list dialogs) are
+    // only hidden by the title-bar box, like by their "Abbrechen".
+    void SetzeSchliessenVerbirgt() { schliessenVerbirgt_ = true; }
     void closeEvent(QCloseEvent* e) override;
+    // Return presses the button that has the focus and nothing else; no
+    // button of ours is pressed by Return from another control.
+    void keyPressEvent(QKeyEvent* e) override;
     // Runs when the title-bar box closes the window (Form_Unload).
     virtual void Entlaedt() {}
 
 private:
     bool entladen_ = false;
+    bool schliessenVerbirgt_ = false;
     int höheTwips_ = 0;
     int rahmenTwips_ = 510;
 };

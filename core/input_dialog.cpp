@@ -284,6 +284,14 @@ void frmEingabe::hideEvent(QHideEvent* e)
     Dialogfenster::hideEvent(e);
 }
 
+void frmEingabe::Entlaedt()
+{
+    // What the fields held may never have been checked: nothing of it is taken.
+    z.Eingabe1.clear();
+    z.Eingabe2.clear();
+    z.Eingabe3.clear();
+}
+
 void frmEingabe::keyPressEvent(QKeyEvent* e)
 {
     // Escape does not cancel and Return presses no default button.

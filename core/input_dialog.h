@@ -52,6 +52,8 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
+    // Closed by its title-bar box, the dialog counts as cancelled.
+    void Entlaedt() override;
     void keyPressEvent(QKeyEvent* e) override;
 
 private:

@@ -19,6 +19,7 @@ inline QPushButton* Knopf(QWidget& dialog, const QString& name, const QString& t
 {
     auto* k = new QPushButton(text, &dialog);
     k->setObjectName(name);
+    k->setAutoDefault(false);
     k->setGeometry(Px(Rand), Px(oben), Px(Breite), Px(KnopfHoehe));
     return k;
 }

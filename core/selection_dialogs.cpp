@@ -13,6 +13,7 @@ WahlDialog::WahlDialog(Programmzustand& zustand, QString fenster, const QString&
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint);
     SetzeRahmen(30);  // a thin frame without a caption bar
+    SetzeSchliessenVerbirgt();
     int oben = EintragHoehe;
     for (int i = 0; i < beschriftungen.size(); ++i) {
         QPushButton* k = Knopf(*this, QStringLiteral("cmdAktion_%1").arg(i), beschriftungen[i], oben);

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -24,7 +25,12 @@ SheetWidget::SheetWidget(QWidget* eltern, qreal pixelVerhaeltnis)
     flaeche_.SetzeAenderungsMelder([this] { update(); });
 }
 
-int SheetWidget::AlsPixel(double mm) { return int(std::lround(mm * PixelProMm())); }
+int SheetWidget::AlsPixel(double mm)
+{
+    // Far off the sheet a position is held at a million pixels.
+    const double px = std::clamp(mm * PixelProMm(), -1.0e6, 1.0e6);
+    return int(std::lround(std::isnan(px) ? 0.0 : px));
+}
 
 void SheetWidget::paintEvent(QPaintEvent*)
 {

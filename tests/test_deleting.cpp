@@ -148,6 +148,31 @@ private slots:
         w.prüfeReste();
     }
 
+    // The title-bar box only hides a list dialog: entries and ticks stay,
+    // and Return on a check box presses no button.
+    void listDialogsSurviveClosingAndReturn()
+    {
+        Blatt w;
+        w.gerade(1, 0);
+        w.gerade(2, 0);
+        LöschDialog& d = w.k().FktLöschen();
+        w.menü("mnuTessarolenLöschen", [&] {
+            d.chkLöschen(0).setChecked(true);
+            d.chkLöschen(0).setFocus();
+            QTest::keyClick(&d.chkLöschen(0), Qt::Key_Return);
+            QVERIFY(d.isVisible());
+            d.close();
+        });
+        QCOMPARE(w.z.AnzFkt, int16_t(2));
+        QCOMPARE(&w.k().FktLöschen(), &d);
+        w.k().FktWahl().close();
+        QCOMPARE(w.k().aktuelleFunktion(1), int16_t(2));
+        w.lösche(true, {1});
+        QCOMPARE(w.z.AnzFkt, int16_t(1));
+        QCOMPARE(w.k().fkt.m[1], 2.0f);
+        QVERIFY(w.plattform.meldungen.empty());
+    }
+
     void clearEverything()
     {
         Blatt w;

@@ -126,6 +126,7 @@ private slots:
         QVERIFY(gib(w, "mnuLineareFunktion", {"2", "1"}));
         QVERIFY(gib(w, "mnuNormalform", {"1", "2"}, Abbrechen));
         QVERIFY(gib(w, "mnuAllgParabel", {"1", "2"}, Schliessen));  // third field left empty
+        QVERIFY(gib(w, "mnuLineareFunktion", {"1", "abc"}, Schliessen));  // never checked: not taken
         QCOMPARE(w.z.AnzPkt, int16_t(0));
         QCOMPARE(w.z.AnzFkt, int16_t(1));
         QVERIFY(!w.k().IsLoadedFkt(2));
