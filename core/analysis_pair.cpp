@@ -30,8 +30,14 @@ void GraphCore::Schnittpkte()
         if (!NeuerPunktPlatz(*this))
             return;
         const int16_t n = z.AnzPkt;
-        falle([&] { pkt.PktX[n] = SchnittX(fi, fj, fall); });
-        falle([&] { pkt.PktY[n] = SchnittY(fi, fj, fall, pkt.PktX[n]); });
+        float x = 0.0f, y = 0.0f;
+        if (!falle([&] { x = SchnittX(fi, fj, fall); }) ||
+            !falle([&] { y = SchnittY(fi, fj, fall, x); })) {
+            z.AnzPkt -= 1;  // reported; no point
+            return;
+        }
+        pkt.PktX[n] = x;
+        pkt.PktY[n] = y;
         falle([&] { SchnittPunkteZeigen(1, art); });
         return;
     }
@@ -40,15 +46,25 @@ void GraphCore::Schnittpkte()
         return;
     }
 
+    // A failed step has been reported; the analysis then ends without a point.
     Normalform g;
-    falle([&] { g = SchnittGleichung(fi, fj, fall); });
-    falle([&] { MitternachtsFormel(g.p, g.q); });
+    if (!falle([&] { g = SchnittGleichung(fi, fj, fall); }) || !QuadratLoesen(*this, g.p, g.q))
+        return;
     const int16_t n = z.AnzPkt;
-    if (AnzLösungen == 1) {
-        falle([&] { pkt.PktY[n] = SchnittY(fi, fj, fall, pkt.PktX[n]); });
-    } else if (AnzLösungen == 2) {
-        falle([&] { pkt.PktY[n - 1] = SchnittY(fi, fj, fall, pkt.PktX[n - 1]); });
-        falle([&] { pkt.PktY[n] = SchnittY(fi, fj, fall, pkt.PktX[n], true); });
+    float y1 = 0.0f, y2 = 0.0f;
+    bool gerechnet = true;
+    if (AnzLösungen == 1)
+        gerechnet = falle([&] { y2 = SchnittY(fi, fj, fall, pkt.PktX[n]); });
+    else if (AnzLösungen == 2)
+        gerechnet = falle([&] { y1 = SchnittY(fi, fj, fall, pkt.PktX[n - 1]); }) &&
+                    falle([&] { y2 = SchnittY(fi, fj, fall, pkt.PktX[n], true); });
+    if (!gerechnet) {
+        z.AnzPkt -= AnzLösungen;
+        return;
     }
+    if (AnzLösungen == 2)
+        pkt.PktY[n - 1] = y1;
+    if (AnzLösungen >= 1)
+        pkt.PktY[n] = y2;
     falle([&] { SchnittPunkteZeigen(AnzLösungen, art); });
 }

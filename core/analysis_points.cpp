@@ -49,18 +49,19 @@ void GraphCore::PktGerade()
     z.AnzFkt += 1;
     const int16_t n = z.AnzFkt;
     const float x1 = pkt.PktX[P1], y1 = pkt.PktY[P1], x2 = pkt.PktX[P2], y2 = pkt.PktY[P2];
+    // Stored only when every step went through; a failure has been reported.
+    GeradeAusPunkten g;
+    if (!falle([&] { g = GeradeDurch(x1, y1, x2, y2); })) {
+        z.AnzFkt -= 1;
+        return;
+    }
     fkt.a[n] = 0.0f;
-    bool senkrecht = false;
-    falle([&] { senkrecht = Senkrecht(x1, x2); });
-    if (senkrecht) {
+    if (g.senkrecht) {
         fkt.xSenkrecht2[n] = x1;
         fkt.xSenkrecht[n] = x2;
-        fkt.m[n] = SenkrechteSteigung;
-        fkt.b[n] = 0.0f;
-    } else {
-        falle([&] { fkt.m[n] = GeradenSteigung(x1, y1, x2, y2); });
-        falle([&] { fkt.b[n] = GeradenAbschnitt(x1, y1, fkt.m[n]); });
     }
+    fkt.m[n] = g.m;
+    fkt.b[n] = g.b;
     fkt.FktArt[n] = QStringLiteral("GE");
     falle([&] { GeradeZeichnen(z.AnzFkt); });
     falle([&] { MenüFunktionsEinträge(z.AnzFkt); });
@@ -87,11 +88,17 @@ void GraphCore::PktNormalparabel()
         return;
     }
     const int16_t n = z.AnzFkt;
+    // Stored only when every step went through; a failure has been reported.
+    NormalparabelAusPunkten np;
+    if (!falle([&] { np = NormalparabelDurch(x1, y1, x2, y2); })) {
+        z.AnzFkt -= 1;
+        return;
+    }
     fkt.a[n] = 1.0f;
-    falle([&] { fkt.p[n] = NormalparabelP(x1, y1, x2, y2); });
-    falle([&] { fkt.q[n] = NormalparabelQ(x1, y1, fkt.p[n]); });
-    falle([&] { fkt.xs[n] = ScheitelXs(fkt.p[n], fkt.a[n]); });
-    falle([&] { fkt.ys[n] = ScheitelYs(fkt.p[n], fkt.q[n], fkt.a[n]); });
+    fkt.p[n] = np.p;
+    fkt.q[n] = np.q;
+    fkt.xs[n] = np.xs;
+    fkt.ys[n] = np.ys;
     fkt.FktArt[n] = QStringLiteral("NP");
     falle([&] { ParabelZeichnen(z.AnzFkt); });
     falle([&] { MenüFunktionsEinträge(z.AnzFkt); });

@@ -37,28 +37,45 @@ bool NeuerPunktPlatz(GraphCore& k)
 
 frmPunkte& GraphCore::Punkte() { return HoleFenster<frmPunkte>(punkte_); }
 
-void GraphCore::MitternachtsFormel(float p, float q)
+bool QuadratLoesen(GraphCore& k, float p, float q)
 {
-    Falle falle(z, QStringLiteral("frmTessarolen:MitternachtsFormel"));
-    falle([&] { Diskriminante = DiskriminanteVon(p, q); });
-    AnzLösungen = LoesungsAnzahl(Diskriminante);
-    if (AnzLösungen == 0)
-        return;
+    Falle falle(k.z, QStringLiteral("frmTessarolen:MitternachtsFormel"));
+    float d = 0.0f;
+    if (!falle([&] { d = DiskriminanteVon(p, q); })) {
+        k.AnzLösungen = 0;  // no discriminant, no roots
+        return false;
+    }
+    k.Diskriminante = d;
+    k.AnzLösungen = LoesungsAnzahl(d);
+    if (k.AnzLösungen == 0)
+        return true;
     // The count is raised before the limit test and stays raised past the
     // limit; SchnittPunkteZeigen of the same analysis lowers it again.
-    z.AnzPkt += AnzLösungen;
-    if (z.AnzPkt > MaxPkt) {
-        falle([&] { Hinweis(*this, PunktGrenzeText()); });
-        return;
+    k.z.AnzPkt += k.AnzLösungen;
+    if (k.z.AnzPkt > MaxPkt) {
+        falle([&] { Hinweis(k, PunktGrenzeText()); });
+        return true;
     }
-    const int16_t n = z.AnzPkt;
-    if (AnzLösungen == 1) {
-        falle([&] { pkt.PktX[n] = DoppelteWurzel(p); });
+    const int16_t n = k.z.AnzPkt;
+    float x1 = 0.0f, x2 = 0.0f;
+    const bool gerechnet = k.AnzLösungen == 1 ? falle([&] { x1 = DoppelteWurzel(p); })
+                                              : falle([&] { x1 = GroessereWurzel(p, d); }) &&
+                                                    falle([&] { x2 = KleinereWurzel(p, d); });
+    if (!gerechnet) {
+        k.z.AnzPkt -= k.AnzLösungen;
+        k.AnzLösungen = 0;
+        return false;
+    }
+    if (k.AnzLösungen == 1) {
+        k.pkt.PktX[n] = x1;
     } else {
-        falle([&] { pkt.PktX[n - 1] = GroessereWurzel(p, Diskriminante); });
-        falle([&] { pkt.PktX[n] = KleinereWurzel(p, Diskriminante); });
+        k.pkt.PktX[n - 1] = x1;
+        k.pkt.PktX[n] = x2;
     }
+    return true;
 }
+
+void GraphCore::MitternachtsFormel(float p, float q) { QuadratLoesen(*this, p, q); }
 
 void GraphCore::SchnittPunkteZeigen(int16_t Anzahl, const QString& Art)
 {

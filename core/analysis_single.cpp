@@ -20,8 +20,13 @@ void GraphCore::Nullstellen()
         const int16_t n = z.AnzPkt;
         const int16_t anzahl = GeradenNullstellenAnzahl(f);
         if (anzahl == 1) {
-            falle([&] { pkt.PktY[n] = 0.0f; });
-            falle([&] { pkt.PktX[n] = GeradenNullstelleX(f); });
+            float x = 0.0f;
+            if (!falle([&] { x = GeradenNullstelleX(f); })) {
+                z.AnzPkt -= 1;  // reported; no point
+                return;
+            }
+            pkt.PktY[n] = 0.0f;
+            pkt.PktX[n] = x;
             falle([&] { SchnittPunkteZeigen(1, N); });
         } else {
             falle([&] { SchnittPunkteZeigen(anzahl, N); });
@@ -33,9 +38,10 @@ void GraphCore::Nullstellen()
     // The y values of up to two zeros, before the count is raised.
     pkt.PktY[z.AnzPkt + 1] = 0.0f;
     pkt.PktY[z.AnzPkt + 2] = 0.0f;
+    // A failed step has been reported; the analysis then ends without a point.
     Normalform g;
-    falle([&] { g = NullstellenGleichung(f); });
-    falle([&] { MitternachtsFormel(g.p, g.q); });
+    if (!falle([&] { g = NullstellenGleichung(f); }) || !QuadratLoesen(*this, g.p, g.q))
+        return;
     falle([&] { SchnittPunkteZeigen(AnzLösungen, N); });
 }
 
@@ -57,8 +63,13 @@ void GraphCore::YSchnittpunkt()
         z.AnzPkt -= 1;
         return;
     }
-    falle([&] { pkt.PktY[n] = YAchsenabschnittY(f); });
-    falle([&] { pkt.PktX[n] = 0.0f; });
+    float y = 0.0f;
+    if (!falle([&] { y = YAchsenabschnittY(f); })) {
+        z.AnzPkt -= 1;  // reported; no point
+        return;
+    }
+    pkt.PktY[n] = y;
+    pkt.PktX[n] = 0.0f;
     falle([&] { SchnittPunkteZeigen(1, T); });
 }
 

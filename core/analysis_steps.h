@@ -15,3 +15,9 @@ bool EineFunktionGewaehlt(GraphCore& k);
 // Raises the point count by one for a new point. Past the limit it shows the
 // limit message, lowers the count again and answers false.
 bool NeuerPunktPlatz(GraphCore& k);
+
+// Solves x² + px + q = 0 for the analyses: the roots go into new point slots
+// as MitternachtsFormel describes. Answers false when a computing step
+// failed (the failure has been reported); then AnzLösungen is 0, no root is
+// stored and the point count is as before.
+bool QuadratLoesen(GraphCore& k, float p, float q);

@@ -71,12 +71,15 @@ struct Ergebnis { QList<Fkt> fs; int vorher, knopf; QString satz; QStringList ze
 // A message, or with `art` a new function; werte: m, b, xSenkrecht, xSenkrecht2 or p, q, xs, ys.
 struct Antwort { int fkt, knopf; QList<int> haken; QString text = {}, titel = {}, art = {}; QList<float> werte = {}; };
 struct Probefall { Fkt f; QString x, y, antwort; };  // antwort empty: cancelled
+// A step that overflows: functions (both ticked) or two ticked points, and where it is reported.
+struct Ueberlauf { QList<Fkt> fs; QList<QPointF> orte; int knopf; QString ort; };
 
 }  // namespace
 
 Q_DECLARE_METATYPE(Ergebnis)
 Q_DECLARE_METATYPE(Antwort)
 Q_DECLARE_METATYPE(Probefall)
+Q_DECLARE_METATYPE(Ueberlauf)
 
 class AnalysesTest : public QObject {
     Q_OBJECT
@@ -294,6 +297,41 @@ private slots:
         QCOMPARE(felder, QStringLiteral("Punkt:Koordinate x:Koordinate y:"));
         QCOMPARE(u.plattform.Texte(), p.antwort.isEmpty() ? QStringList() : QStringList{p.antwort});
         QCOMPARE(int(u.z.AnzPkt), 1);
+        QVERIFY(!Ergebnisfenster());
+    }
+
+    // The failure is reported once; then the analysis ends without a point or function.
+    void ueberlauf_data()
+    {
+        QTest::addColumn<Ueberlauf>("u");
+        const QList<QPointF> weit{{-3e38, 0}, {3e38, 0}};
+        auto row = [](const char* n, Ueberlauf u) { QTest::newRow(n) << u; };
+        row("zeros of (x-1e20)²", {{Par(1, 1e20f, 0)}, {}, Null, "Nullstellen"});
+        row("intercept of (x-1e20)²", {{Par(1, 1e20f, 0)}, {}, YAchse, "YSchnittpunkt"});
+        row("(x-4e19)², vertical 1e20x", {{Par(1, 4e19f, 0), G(1e20f, 0)}, {}, Schnitt, "Schnittpkte"});
+        row("(x-4e19)², 500x", {{Par(1, 4e19f, 0), G(500, 0)}, {}, Schnitt, "Schnittpkte"});
+        row("discriminant of x, 1e-20x²", {{G(1, 0), Par(1e-20f, 0, 0)}, {}, Schnitt, "MitternachtsFormel"});
+        row("line through ±3e38", {{G(1, 0)}, weit, Gerade2, "PktGerade"});
+        row("parabola through ±3e38", {{G(1, 0)}, weit, Parabel2, "PktNormalparabel"});
+    }
+    void ueberlauf()
+    {
+        QFETCH(Ueberlauf, u);
+        Umgebung w;
+        w.Funktionen(u.fs, u.orte.isEmpty() ? QList<int>{1, 2} : QList<int>{});
+        w.Punkte(int(u.orte.size()), u.orte, {1, 2});
+        w.Drücke(u.knopf);
+        const QString box = "Problem entdeckt in frmTessarolen:" + u.ort + "\r\n6 - Überlauf";
+        QCOMPARE(w.plattform.Texte(), QStringList{box});
+        QCOMPARE(w.plattform.meldungen[0].symbol, MsgSymbol::Kritisch);
+        const int pkte = int(u.orte.size()), fkte = int(u.fs.size());
+        QCOMPARE(int(w.z.AnzPkt), pkte);
+        QCOMPARE(int(w.z.AnzFkt), fkte);
+        QCOMPARE(w.g.pkt.PktName[pkte + 1], QString());
+        // element 0 of the point list always exists
+        QVERIFY((!pkte || !w.g.PktWahl().chkPkt.Existiert(pkte)) && !w.g.PunktBeschriftung[pkte + 1]);
+        QCOMPARE(w.g.fkt.FktArt[fkte + 1], QString());
+        QVERIFY(!w.g.FktWahl().chkFkt.Existiert(fkte) && !w.g.FunkBeschriftung[fkte + 1]);
         QVERIFY(!Ergebnisfenster());
     }
 
