@@ -45,18 +45,18 @@ struct Zeichenblatt {
         return false;
     }
 
-    int16_t neu(const char* art)
+    int16_t neu(const QString& art, float a = 0.0f)
     {
         const int16_t i = ++z.AnzFkt;
-        g.fkt.FktArt[i] = QString::fromLatin1(art);
+        g.fkt.FktArt[i] = art;
+        g.fkt.a[i] = a;
         return i;
     }
     int16_t gerade(float m, float b)
     {
-        const int16_t i = neu("GE");
+        const int16_t i = neu(QStringLiteral("GE"));
         g.fkt.m[i] = m;
         g.fkt.b[i] = b;
-        g.fkt.a[i] = 0.0f;
         return i;
     }
     int16_t senkrechte(float x)
@@ -65,36 +65,38 @@ struct Zeichenblatt {
         g.fkt.xSenkrecht[i] = g.fkt.xSenkrecht2[i] = x;
         return i;
     }
-    int16_t normalform(float p, float q)
+    int16_t parabel(const char* art, float a, float xs, float ys, float p, float q)
     {
-        const int16_t i = neu("NP");
-        g.fkt.p[i] = p;
-        g.fkt.q[i] = q;
-        g.fkt.a[i] = 1.0f;
-        g.fkt.xs[i] = -(p / 2.0f);
-        g.fkt.ys[i] = q - p * p / 4.0f;
-        return i;
-    }
-    int16_t scheitelform(float xs, float ys)
-    {
-        const int16_t i = neu("SP");
+        const int16_t i = neu(QString::fromLatin1(art), a);
         g.fkt.xs[i] = xs;
         g.fkt.ys[i] = ys;
-        g.fkt.a[i] = 1.0f;
-        g.fkt.p[i] = -2.0f * xs;
-        g.fkt.q[i] = xs * xs + ys;
+        g.fkt.p[i] = p;
+        g.fkt.q[i] = q;
         return i;
     }
+    int16_t normalform(float p, float q) { return parabel("NP", 1.0f, -(p / 2.0f), q - p * p / 4.0f, p, q); }
+    int16_t scheitelform(float xs, float ys) { return parabel("SP", 1.0f, xs, ys, -2.0f * xs, xs * xs + ys); }
     int16_t allgemein(float a, float b, float c)
     {
-        const int16_t i = neu("AP");
-        g.fkt.a[i] = a;
+        const int16_t i = parabel("AP", a, b, c, 0.0f, c);
         g.fkt.b[i] = b;
         g.fkt.c[i] = c;
-        g.fkt.xs[i] = b;
-        g.fkt.ys[i] = c;
-        g.fkt.p[i] = 0.0f;
-        g.fkt.q[i] = c;
+        return i;
+    }
+    // "GE m b [xSenkrecht2]", "NP p q", "SP xs ys" or "AP a b c"; any other
+    // kind code is stored as a line with that code.
+    int16_t funktion(const QString& beschreibung)
+    {
+        const QStringList w = beschreibung.split(QLatin1Char(' '));
+        const auto zahl = [&](int k) { return k < w.size() ? w[k].toFloat() : 0.0f; };
+        if (w[0] == QLatin1String("NP") || w[0] == QLatin1String("SP"))
+            return w[0] == QLatin1String("NP") ? normalform(zahl(1), zahl(2))
+                                               : scheitelform(zahl(1), zahl(2));
+        if (w[0] == QLatin1String("AP"))
+            return allgemein(zahl(1), zahl(2), zahl(3));
+        const int16_t i = gerade(zahl(1), zahl(2));
+        g.fkt.FktArt[i] = w[0];
+        g.fkt.xSenkrecht2[i] = zahl(3);
         return i;
     }
     int16_t punkt(float x, float y, const char* name = "P")
