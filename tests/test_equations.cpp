@@ -36,8 +36,7 @@ void EquationsTest::vorzeichen()
     QFETCH(QString, erwartet);
     QCOMPARE(aufruf == "VZ"         ? VZ(argument)
              : aufruf == "VZ_minus" ? VZ_minus(argument)
-                                    : VorZeichen(argument.toFloat()),
-             erwartet);
+                                    : VorZeichen(argument.toFloat()), erwartet);
 }
 
 void EquationsTest::gleichung_data()

@@ -36,7 +36,6 @@ void PlottingTest::parabelnAmRandDesGitters()
     QVERIFY(t.g.yAnker > 129.0f && t.g.yAnker <= 130.0f);
     const QImage vorher = t.flaeche().Bild(), kopie = vorher.copy();
     // y = -0.5x^2 + 20: the branches are joined near the top edge.
-    t.flaeche().Cls();
     t.g.ParabelZeichnen(t.allgemein(-0.5f, 0.0f, 20.0f));
     QVERIFY(t.enthaelt(Gruen, -0.5f, 130.0f, 0.5f, 129.0f));
     QVERIFY(!t.enthaelt(Gruen, -30.0f, 128.5f, 30.0f, 0.0f));
@@ -164,6 +163,7 @@ void PlottingTest::funktionsbeschriftung()
                t.g.FunkBeschriftung[1]->pos() == t.pixelLE(lx, ly);
     };
     t.gerade(2.0f, -3.0f);  // reaches the top edge at 8 LE
+    t.senkrechte(3.0f);
     t.punkt(1.0f, -2.0f);
     t.neuZeichnen();
     QLabel* l = t.blatt.findChild<QLabel*>(QStringLiteral("FunkBeschriftung_1"));
@@ -190,6 +190,7 @@ void PlottingTest::funktionsbeschriftung()
     t.z.Einheit = 20.0f;  // where y = 2x - 3 ends at (90 | 120) mm
     t.neuZeichnen();
     QVERIFY(bei(4.7f, 6.0f));
+    QCOMPARE(t.g.fkt.FktLabelX[2], 3.2f);
 }
 
 void PlottingTest::legendeUndDrucker_data()
