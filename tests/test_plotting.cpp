@@ -1,5 +1,5 @@
-#include "tests/support/sheet_fixture.h"
 #include "tests/support/recording_surface.h"
+#include "tests/support/sheet_fixture.h"
 #include "tests/support/test_main.h"
 
 #include "core/selection_dialogs.h"
@@ -7,378 +7,251 @@
 #include <QCheckBox>
 #include <QLabel>
 
-namespace {
-constexpr int32_t Rot = 0xFF;  // colour of slot 1
-const QString Ausserhalb = QStringLiteral("Funktionsgraph außerhalb der Zeichenebene!");
-
-int zaehle(const AufzeichnendeFlaeche& f, Aufgezeichnet::Art art, int32_t farbe)
-{
-    int n = 0;
-    for (const auto& o : f.ops)
-        n += o.art == art && o.farbe == farbe;
-    return n;
-}
-}  // namespace
+constexpr int32_t Rot = 0xFF, Gruen = 0xFF00;  // colours of slots 1 and 2
 
 class PlottingTest : public QObject {
     Q_OBJECT
 private slots:
-    void parabelUnterDemGitterZweiAeste();
-    void parabelUeberDemGitterVerbunden();
-    void parabelGanzAusserhalb();
-    void abtastungMit1801Stellen_data();
-    void abtastungMit1801Stellen();
-    void senkrechtAbSteigung500_data();
-    void senkrechtAbSteigung500();
-    void senkrechteJenseitsDesGitters();
-    void geradeAnkerIstHoechsterSichtbarerWert();
-    void ueberlaufendeWerteSindUnsichtbar();
-    void punktKreuzUndBeschriftung_data();
+    void parabelnAmRandDesGitters();
+    void abtastung_data();
+    void abtastung();
     void punktKreuzUndBeschriftung();
     void ersteBeschriftungsstelle_data();
     void ersteBeschriftungsstelle();
-    void leereTabellenZeichnenNichts();
-    void neuZeichnenWaehltNachArt();
-    void kopieDesBildesBleibtUnveraendert();
+    void funktionsbeschriftung();
+    void legendeUndDrucker_data();
+    void legendeUndDrucker();
 };
 
-void PlottingTest::parabelUnterDemGitterZweiAeste()
+void PlottingTest::parabelnAmRandDesGitters()
 {
+    // y = x^2 - 20: two branches ending 1.5 mm above the bottom edge, no join along it.
     Zeichenblatt t;
-    const int16_t i = t.normalform(0.0f, -20.0f);  // vertex 200 mm below the axis
-    t.g.Achsen();
-    t.g.ParabelZeichnen(i);
-    QVERIFY(t.plattform.meldungen.empty());
-    QVERIFY(!t.g.GraphAußerhalb);
-    // y = x^2/10 - 200 (mm) meets y = -100 at x = +-31.6 mm: both branches.
+    t.g.ParabelZeichnen(t.normalform(0.0f, -20.0f));
     QVERIFY(t.enthaelt(Rot, -33.0f, -99.0f, -30.0f, -101.0f));
     QVERIFY(t.enthaelt(Rot, 30.0f, -99.0f, 33.0f, -101.0f));
-    // No coloured pixel in the lowest part of the band, nowhere a join along the edge.
+    QVERIFY(t.enthaelt(Rot, -28.0f, -127.5f, -26.0f, -128.5f));
     QVERIFY(!t.enthaelt(Rot, -90.0f, -129.6f, 90.0f, -130.0f));
     QVERIFY(!t.enthaelt(Rot, -25.0f, -127.0f, 25.0f, -130.0f));
-    // Each branch ends about 1.5 mm above the bottom edge.
-    QVERIFY(t.enthaelt(Rot, -28.0f, -127.5f, -26.0f, -128.5f));
-    // The anchor is the height of the first visible sample, at the top edge.
     QVERIFY(t.g.yAnker > 129.0f && t.g.yAnker <= 130.0f);
-}
-
-void PlottingTest::parabelUeberDemGitterVerbunden()
-{
-    Zeichenblatt t;
-    const int16_t i = t.allgemein(-0.5f, 0.0f, 20.0f);  // vertex 200 mm above the axis
-    t.g.ParabelZeichnen(i);
+    const QImage vorher = t.flaeche().Bild(), kopie = vorher.copy();
+    // y = -0.5x^2 + 20: the branches are joined near the top edge.
+    t.g.ParabelZeichnen(t.allgemein(-0.5f, 0.0f, 20.0f));
+    QVERIFY(t.enthaelt(Gruen, -0.5f, 130.0f, 0.5f, 129.0f));
+    QVERIFY(!t.enthaelt(Gruen, -30.0f, 128.5f, 30.0f, 0.0f));
     QVERIFY(t.plattform.meldungen.empty());
-    // The branches leave the grid at |x| = 37.4 mm and are joined near the top edge.
-    QVERIFY(t.enthaelt(Rot, -0.5f, 130.0f, 0.5f, 129.0f));
-    QVERIFY(t.enthaelt(Rot, -45.0f, 110.0f, -40.0f, 120.0f));
-    QVERIFY(!t.enthaelt(Rot, -30.0f, 128.5f, 30.0f, 0.0f));
+    QCOMPARE(vorher, kopie);  // a picture handed out keeps what it showed
 }
 
-void PlottingTest::parabelGanzAusserhalb()
+void PlottingTest::abtastung_data()
 {
+    QTest::addColumn<QString>("funktion");
+    QTest::addColumn<int>("punkte");  // dots and lines in the function's colour
+    QTest::addColumn<int>("linien");
+    QTest::addColumn<float>("yAnker");  // 77 when left as it was
+    QTest::addColumn<QString>("meldungen");
+    const auto r = [](const char* f, int punkte, int linien, float y, const char* meldungen = "") {
+        QTest::newRow(f) << QString::fromLatin1(f) << punkte << linien << y
+                         << QString::fromUtf8(meldungen);
+    };
+    r("GE 0 1", 1, 1800, 10), r("AP 0.001 0 0", 1, 1800, 0.81f), r("AP 0 2 3", 1, 1800, 20);
+    r("GE -1 0", 1, 1800, 90), r("AP 0.1 -9 0", 1, 1140, 0), r("GE 499.9 0", 1, 4, 100);
+    r("GE -499.9 0", 1, 4, 100), r("GE 500 0 2", 0, 1, 130), r("GE -500 0 2", 0, 1, 130);
+    r("GE 501 0 12", 0, 1, 130), r("GE 0 20", 0, 0, 77, "außerhalb");
+    r("NP 0 50", 0, 0, 77, "außerhalb"), r("AP 3e38 0 0", 0, 0, 77, "außerhalb");
+    r("GE 1 3e38", 0, 0, 77, "GeradeZeichnen|außerhalb|Funktionsgleichung");
+}
+
+void PlottingTest::abtastung()
+{
+    QFETCH(QString, funktion);
+    QFETCH(int, punkte);
+    QFETCH(int, linien);
+    QFETCH(float, yAnker);
+    QFETCH(QString, meldungen);
     Zeichenblatt t;
-    const int16_t i = t.normalform(0.0f, 50.0f);
+    AufzeichnendeFlaeche rec;
+    t.g.ausgabe = &rec;
     t.g.yAnker = 77.0f;
-    t.g.ParabelZeichnen(i);
-    QVERIFY(t.g.GraphAußerhalb);
-    QCOMPARE(t.g.yAnker, 77.0f);
-    QCOMPARE(int(t.plattform.meldungen.size()), 1);
-    const MsgAufruf& m = t.plattform.meldungen.front();
-    QCOMPARE(m.text, Ausserhalb);
-    QCOMPARE(m.titel, QStringLiteral("Hinweis..."));
-    QCOMPARE(m.symbol, MsgSymbol::Information);
-    QCOMPARE(m.knoepfe, MsgKnoepfe::OK);
-    QVERIFY(!t.enthaelt(Rot, -90.0f, 130.0f, 90.0f, -130.0f));
-    // The equation is built and the label shown all the same.
-    QCOMPARE(t.g.fkt.FktText[i], QStringLiteral("y=x²+50"));
+    const int16_t i = t.funktion(funktion);
+    const float x = 10.0f * (t.g.fkt.xSenkrecht[i] = t.g.fkt.xSenkrecht2[i]);
+    t.g.TessarolenZeichnen();
+    QStringList ist;  // "außerhalb" for the information, else the name of the failed operation
+    for (const MsgAufruf& m : t.plattform.meldungen)
+        ist << (m.text == "Funktionsgraph außerhalb der Zeichenebene!" && m.titel == "Hinweis..." &&
+                        m.symbol == MsgSymbol::Information
+                    ? QStringLiteral("außerhalb") : m.text.section(':', 1).section('\r', 0, 0));
+    QCOMPARE(ist.join('|'), meldungen);
     QVERIFY(t.g.IsLoadedFkt(i));
-}
-
-void PlottingTest::abtastungMit1801Stellen_data()
-{
-    QTest::addColumn<QString>("art");
-    QTest::newRow("horizontal line") << "GE";
-    QTest::newRow("flat parabola") << "AP";
-}
-
-void PlottingTest::abtastungMit1801Stellen()
-{
-    QFETCH(QString, art);
-    Zeichenblatt t;
-    AufzeichnendeFlaeche rec;
-    t.g.ausgabe = &rec;
-    if (art == QLatin1String("GE"))
-        t.g.GeradeZeichnen(t.gerade(0.0f, 1.0f));
-    else
-        t.g.ParabelZeichnen(t.allgemein(0.001f, 0.0f, 0.0f));
-    QCOMPARE(zaehle(rec, Aufgezeichnet::Punkt, Rot), 1);
-    QCOMPARE(zaehle(rec, Aufgezeichnet::Linie, Rot), 1800);
-    const Aufgezeichnet& erster = rec.ops.front();
-    QCOMPARE(erster.art, Aufgezeichnet::Punkt);
-    QCOMPARE(erster.x1, t.g.XPos(-90.0f));
-    const Aufgezeichnet& letzter = rec.ops[1800];
-    QVERIFY(letzter.x2 < t.g.XPos(90.0f));
-    QVERIFY(letzter.x2 > t.g.XPos(89.99f));
-    QCOMPARE(erster.breite, 2);  // 0.5 and 0.6 mm are both 2 pixels
-}
-
-void PlottingTest::senkrechtAbSteigung500_data()
-{
-    QTest::addColumn<float>("m");
-    QTest::addColumn<bool>("senkrecht");
-    QTest::newRow("500") << 500.0f << true;
-    QTest::newRow("-500") << -500.0f << true;
-    QTest::newRow("501") << 501.0f << true;
-    QTest::newRow("499.9") << 499.9f << false;
-    QTest::newRow("-499.9") << -499.9f << false;
-}
-
-void PlottingTest::senkrechtAbSteigung500()
-{
-    QFETCH(float, m);
-    QFETCH(bool, senkrecht);
-    Zeichenblatt t;
-    AufzeichnendeFlaeche rec;
-    t.g.ausgabe = &rec;
-    const int16_t i = t.gerade(m, 0.0f);
-    t.g.fkt.xSenkrecht[i] = t.g.fkt.xSenkrecht2[i] = 2.0f;
-    t.g.GeradeZeichnen(i);
-    QVERIFY(t.plattform.meldungen.empty());
-    const int linien = zaehle(rec, Aufgezeichnet::Linie, Rot);
-    const int punkte = zaehle(rec, Aufgezeichnet::Punkt, Rot);
-    if (senkrecht) {
-        QCOMPARE(linien, 1);
-        QCOMPARE(punkte, 0);
-        const Aufgezeichnet& l = rec.ops.front();
-        QCOMPARE(l.x1, t.g.XPos(20.0f));
-        QCOMPARE(l.x2, t.g.XPos(20.0f));
-        QCOMPARE(l.y1, t.g.YPos(130.0f));
-        QCOMPARE(l.y2, t.g.YPos(-130.0f));
-        QCOMPARE(t.g.yAnker, 130.0f);
-    } else {
-        // Visible only for |x| <= 0.26 mm: a dot and a few short lines.
-        QCOMPARE(punkte, 1);
-        QVERIFY(linien >= 3 && linien <= 6);
-    }
-}
-
-void PlottingTest::senkrechteJenseitsDesGitters()
-{
-    // x = 12 LE is 120 mm, beyond the half width of 90 mm; at "ganze Seite" it
-    // lies on the visible sheet.
-    Zeichenblatt t;
-    t.g.Zoom = 0.5f;
-    const int16_t i = t.senkrechte(12.0f);
-    t.g.GeradeZeichnen(i);
-    QVERIFY(t.plattform.meldungen.empty());
-    for (float y : {-125.0f, -60.0f, 0.0f, 60.0f, 125.0f})
-        QCOMPARE(t.farbeBei(120.0f, y), Rot);
-    QCOMPARE(t.g.fkt.FktText[i], QStringLiteral("12 = x"));
-    QCOMPARE(t.g.xAnker, 120.0f);
-    // From the top to the bottom of the grid, no further.
-    QVERIFY(!t.enthaelt(Rot, 119.0f, 134.0f, 121.0f, 138.0f));
-}
-
-void PlottingTest::geradeAnkerIstHoechsterSichtbarerWert()
-{
-    Zeichenblatt t;
-    const int16_t fallend = t.gerade(-1.0f, 0.0f);
-    t.g.GeradeZeichnen(fallend);
-    QCOMPARE(t.g.yAnker, 90.0f);  // at the left end of the grid
-    const int16_t flach = t.gerade(0.5f, -2.0f);
-    t.g.GeradeZeichnen(flach);
-    QVERIFY(qAbs(t.g.yAnker - 25.0f) < 0.01f);  // at the right end
-    const int16_t weg = t.gerade(0.0f, 20.0f);
-    t.g.GeradeZeichnen(weg);
-    QVERIFY(qAbs(t.g.yAnker - 25.0f) < 0.01f);  // left as it was
-    QCOMPARE(int(t.plattform.meldungen.size()), 1);
-    QCOMPARE(t.plattform.meldungen.front().text, Ausserhalb);
-}
-
-void PlottingTest::ueberlaufendeWerteSindUnsichtbar()
-{
-    // Values beyond the range of a 32-bit float lie far off the grid; they
-    // neither raise an error at every sample nor draw anything.
-    Zeichenblatt t;
-    const int16_t p = t.allgemein(3.0e38f, 0.0f, 0.0f);
-    t.g.ParabelZeichnen(p);
-    QVERIFY(t.g.GraphAußerhalb);
-    QCOMPARE(t.plattform.Texte(), QStringList{Ausserhalb});
-    QVERIFY(std::isfinite(t.g.yLauf));
-    t.plattform.Leeren();
-    // E * b does not fit a 32-bit float: one error for the plot, then the information.
-    const int16_t g = t.gerade(1.0f, 3.0e38f);
-    t.g.GeradeZeichnen(g);
-    // The anchor of the equation fails on the same product.
-    QCOMPARE(int(t.plattform.meldungen.size()), 3);
-    QVERIFY(t.plattform.meldungen[0].text.contains(QStringLiteral("frmTessarolen:GeradeZeichnen")));
-    QCOMPARE(t.plattform.meldungen[1].text, Ausserhalb);
-    QVERIFY(t.plattform.meldungen[2].text.contains(QStringLiteral("frmTessarolen:Funktionsgleichung")));
-}
-
-void PlottingTest::punktKreuzUndBeschriftung_data()
-{
-    QTest::addColumn<float>("x");
-    QTest::addColumn<float>("y");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<float>("einheit");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<qreal>("groesse");
-    QTest::newRow("tie rounds to even") << 0.125f << 1.0f << "P" << 10.0f << "P1(0,12/1)" << 10.0;
-    QTest::newRow("float above the tie") << 0.135f << -2.0f << "P" << 10.0f << "P1(0,14/-2)"
-                                         << 10.0;
-    QTest::newRow("P3 style") << 1.5f << -2.0f << "S" << 20.0f << "S1(1,5/-2)" << 10.0;
-    QTest::newRow("small unit, small font") << -3.333f << 0.0f << "N" << 5.0f << "N1(-3,33/0)"
-                                            << 8.0;
+    QVERIFY(qAbs(t.g.yAnker - yAnker) < 0.5f);
+    std::erase_if(rec.ops, [](const auto& o) { return o.art == Aufgezeichnet::Textausgabe; });
+    for (const auto& o : rec.ops)
+        QCOMPARE(o.farbe, Rot);
+    QCOMPARE(int(rec.ops.size()), punkte + linien);
+    const auto& o = rec.ops;
+    if (linien == 1)  // the full height of the grid, also beyond its width
+        QCOMPARE(QLineF(o[0].x1, o[0].y1, o[0].x2, o[0].y2),
+                 QLineF(t.g.XPos(x), t.g.YPos(130), t.g.XPos(x), t.g.YPos(-130)));
+    if (linien == 1800)  // x from -90 mm in steps of 0.1 while below 90 mm
+        QVERIFY(o[0].x1 == t.g.XPos(-90) && qAbs(o[1800].x2 - t.g.XPos(89.995f)) < 0.005f);
 }
 
 void PlottingTest::punktKreuzUndBeschriftung()
 {
-    QFETCH(float, x);
-    QFETCH(float, y);
-    QFETCH(QString, name);
-    QFETCH(float, einheit);
-    QFETCH(QString, text);
-    QFETCH(qreal, groesse);
     Zeichenblatt t;
-    t.z.Einheit = einheit;
-    const int16_t n = t.punkt(x, y, name.toLatin1().constData());
+    t.punkt(0.125f, 1.0f, "N");  // a tie rounds to even
+    t.punkt(0.135f, -2.0f);      // stored just above the tie
     t.g.PunkteZeichnen();
-    const float ex = einheit * x, ey = einheit * y;
-    QCOMPARE(t.farbeBei(ex, ey), 0x4000);
-    QCOMPARE(t.farbeBei(ex + 0.8f, ey + 0.8f), 0x4000);
-    QCOMPARE(t.farbeBei(ex - 0.8f, ey + 0.8f), 0x4000);
-    QVERIFY(t.g.IsLoaded(n));
-    QLabel* l = t.g.PunktBeschriftung[n];
-    QCOMPARE(l->objectName(), QStringLiteral("PunktBeschriftung_1"));
-    QCOMPARE(l->parent(), &t.blatt);
-    QCOMPARE(l->text(), text);
-    QCOMPARE(l->font().pointSizeF(), groesse);
+    for (float d : {0.0f, 0.8f, -0.8f})
+        QCOMPARE(t.farbeBei(1.25f + d, 10.0f + std::abs(d)), 0x4000);
+    QLabel* l = t.g.PunktBeschriftung[1];
+    QCOMPARE(l->text(), QStringLiteral("N1(0,12/1)"));
+    QCOMPARE(t.g.PunktBeschriftung[2]->text(), QStringLiteral("P2(0,14/-2)"));
     QCOMPARE(l->palette().color(QPalette::WindowText), AlsQColor(0x8000));
-    QVERIFY(!l->isHidden());
-    QVERIFY(l->width() >= l->sizeHint().width());
-    QCOMPARE(l->pos(), QPoint(SheetWidget::AlsPixel(t.g.XPos(einheit * t.g.pkt.PktLabelX[n])),
-                              SheetWidget::AlsPixel(t.g.YPos(einheit * t.g.pkt.PktLabelY[n]))));
+    QVERIFY(!l->isHidden() && l->width() >= l->sizeHint().width());
+    QCOMPARE(l->pos(), t.pixelLE(0.325f, 1.4f));
+    t.z.Einheit = 5.0f;  // smaller type at 0.5 cm per LE
+    t.g.PunkteZeichnen();
+    QCOMPARE(l->font().pointSizeF(), 8.0);
 }
 
 void PlottingTest::ersteBeschriftungsstelle_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("funktion");  // the ticked function, "" for none
-    QTest::addColumn<float>("gespeichertX");
-    QTest::addColumn<float>("gespeichertY");
-    QTest::addColumn<float>("labelX");
-    QTest::addColumn<float>("labelY");
-    // Point (2, -1).
-    QTest::newRow("no function ticked") << "P" << "" << 0.0f << 0.0f << 2.2f << -0.6f;
-    QTest::newRow("zero above a rising line") << "N" << "GE+" << 0.0f << 0.0f << 2.2f << -0.6f;
-    QTest::newRow("falling line") << "P" << "GE-" << 0.0f << 0.0f << 2.2f << -0.6f;
-    QTest::newRow("rising line") << "P" << "GE+" << 0.0f << 0.0f << 2.2f << -1.0f;
-    QTest::newRow("horizontal line") << "T" << "GE0" << 0.0f << 0.0f << 2.2f << -1.0f;
-    QTest::newRow("opening downwards") << "S" << "AP-" << 0.0f << 0.0f << 2.2f << -0.6f;
-    QTest::newRow("opening upwards") << "S" << "AP+" << 0.0f << 0.0f << 2.2f << -1.0f;
-    QTest::newRow("normal form") << "Q" << "NP" << 0.0f << 0.0f << 2.2f << -1.0f;
-    QTest::newRow("vertex form") << "S" << "SP" << 0.0f << 0.0f << 2.2f << -1.0f;
-    QTest::newRow("stored (0, 1.5)") << "P" << "" << 0.0f << 1.5f << 2.2f << 1.5f;
-    QTest::newRow("stored (3, 0)") << "P" << "GE+" << 3.0f << 0.0f << 3.0f << -1.0f;
-    QTest::newRow("stored (-4, 5)") << "P" << "" << -4.0f << 5.0f << -4.0f << 5.0f;
+    QTest::addColumn<QString>("funktion");  // the ticked one, "" for none
+    QTest::addColumn<QPointF>("gespeichert");
+    QTest::addColumn<QPointF>("stelle");
+    // Point (2 | -1): the label goes 0.4 LE up or stays level with it.
+    const auto r = [](const char* name, const char* f, QPointF gespeichert, QPointF stelle) {
+        QTest::addRow("%s %s (%g|%g)", name, f, gespeichert.x(), gespeichert.y())
+            << QString(name) << QString(f) << gespeichert << stelle;
+    };
+    const QPointF hoch(2.2, -0.6), gleich(2.2, -1);
+    r("P", "", {}, hoch), r("N", "GE 0.5 1", {}, hoch), r("P", "GE -0.5 1", {}, hoch);
+    r("P", "GE 0.5 1", {}, gleich), r("T", "GE 0 1", {}, gleich), r("S", "AP -2 0 1", {}, hoch);
+    r("S", "AP 2 0 1", {}, gleich), r("Q", "NP 1 1", {}, gleich), r("S", "SP 1 1", {}, gleich);
+    r("P", "", {0, 1.5}, {2.2, 1.5}), r("P", "GE 0.5 1", {3, 0}, {3, -1});
+    r("P", "", {-4, 5}, {-4, 5});
 }
 
 void PlottingTest::ersteBeschriftungsstelle()
 {
     QFETCH(QString, name);
     QFETCH(QString, funktion);
-    QFETCH(float, gespeichertX);
-    QFETCH(float, gespeichertY);
-    QFETCH(float, labelX);
-    QFETCH(float, labelY);
+    QFETCH(QPointF, gespeichert);
+    QFETCH(QPointF, stelle);
     Zeichenblatt t;
-    // An unticked function first, so that the ticked one is not simply number 1.
-    t.gerade(-2.0f, 0.0f);
-    if (funktion == QLatin1String("GE-"))
-        t.gerade(-0.5f, 1.0f);
-    else if (funktion == QLatin1String("GE+"))
-        t.gerade(0.5f, 1.0f);
-    else if (funktion == QLatin1String("GE0"))
-        t.gerade(0.0f, 1.0f);
-    else if (funktion == QLatin1String("AP-"))
-        t.allgemein(-2.0f, 0.0f, 1.0f);
-    else if (funktion == QLatin1String("AP+"))
-        t.allgemein(2.0f, 0.0f, 1.0f);
-    else if (funktion == QLatin1String("NP"))
-        t.normalform(1.0f, 1.0f);
-    else if (funktion == QLatin1String("SP"))
-        t.scheitelform(1.0f, 1.0f);
+    t.funktion(QStringLiteral("GE -2 0"));  // unticked, so the ticked one is not number 1
+    if (!funktion.isEmpty())
+        t.funktion(funktion);
     t.g.TessarolenZeichnen();
-    t.g.MenüTessarolenEintragen();  // ticks the last one only
-    if (funktion.isEmpty())
-        t.g.FktWahl().chkFkt(0).setChecked(false);
-    QCOMPARE(t.g.aktuelleFunktion(1), funktion.isEmpty() ? int16_t(0) : int16_t(2));
-    const int16_t n = t.punkt(2.0f, -1.0f, name.toLatin1().constData());
-    t.g.pkt.PktLabelX[n] = gespeichertX;
-    t.g.pkt.PktLabelY[n] = gespeichertY;
-    t.g.PunktZeichnen(2.0f, -1.0f, name, n);
-    QCOMPARE(t.g.pkt.PktLabelX[n], labelX);
-    QCOMPARE(t.g.pkt.PktLabelY[n], labelY);
-    // Drawn again, also with another function ticked, the label stays.
-    t.g.FktWahl().chkFkt(0).setChecked(true);
-    t.g.PunktZeichnen(2.0f, -1.0f, name, n);
-    QCOMPARE(t.g.pkt.PktLabelX[n], labelX);
-    QCOMPARE(t.g.pkt.PktLabelY[n], labelY);
-    QVERIFY(t.plattform.meldungen.empty());
+    t.g.MenüTessarolenEintragen();  // ticks the last one
+    t.g.FktWahl().chkFkt(0).setChecked(false);
+    t.g.pkt.PktLabelX[1] = float(gespeichert.x());
+    t.g.pkt.PktLabelY[1] = float(gespeichert.y());
+    t.g.PunktZeichnen(2.0f, -1.0f, name, 1);
+    QCOMPARE(t.g.pkt.PktLabelX[1], float(stelle.x()));
+    QCOMPARE(t.g.pkt.PktLabelY[1], float(stelle.y()));
 }
 
-void PlottingTest::leereTabellenZeichnenNichts()
+void PlottingTest::funktionsbeschriftung()
 {
     Zeichenblatt t;
-    AufzeichnendeFlaeche rec;
+    const auto bei = [&](float x, float y) {  // function 1's label stands at (x | y) LE
+        const float lx = t.g.fkt.FktLabelX[1], ly = t.g.fkt.FktLabelY[1];
+        return qAbs(lx - x) < 0.01f && qAbs(ly - y) < 0.01f &&
+               t.g.FunkBeschriftung[1]->pos() == t.pixelLE(lx, ly);
+    };
+    t.gerade(2.0f, -3.0f);  // reaches the top edge at 8 LE
+    t.senkrechte(3.0f);
+    t.punkt(1.0f, -2.0f);
+    t.neuZeichnen();
+    QLabel* l = t.blatt.findChild<QLabel*>(QStringLiteral("FunkBeschriftung_1"));
+    QCOMPARE(l, t.g.FunkBeschriftung[1]);
+    QCOMPARE(l->text(), QStringLiteral("g1"));
+    QVERIFY(l->font().bold() && !l->isHidden() && l->width() >= l->sizeHint().width());
+    QCOMPARE(l->palette().color(QPalette::WindowText), QColor(Qt::black));
+    QVERIFY(bei(8.2f, 13.0f));
+    // Dragged by the user: kept through redraws and changes of the unit.
+    t.g.fkt.FktLabelX[1] = 3.0f;
+    t.g.fkt.FktLabelY[1] = 4.0f;
+    t.g.pkt.PktLabelX[1] = -5.0f;
+    t.g.pkt.PktLabelY[1] = 6.0f;
+    for (float einheit : {20.0f, 5.0f, 10.0f}) {
+        t.z.Einheit = einheit;
+        t.neuZeichnen();
+        QVERIFY(bei(3.0f, 4.0f));
+        QCOMPARE(t.g.PunktBeschriftung[1]->pos(), t.pixelLE(-5.0f, 6.0f));
+    }
+    t.g.fkt.FktLabelY[1] = 0.0f;  // a coordinate of 0 alone is taken from the anchor again
+    t.neuZeichnen();
+    QVERIFY(bei(3.0f, 13.0f));
+    t.z.SimAktiv = true;  // the simulation takes every label back to its anchor
+    t.z.Einheit = 20.0f;  // where y = 2x - 3 ends at (90 | 120) mm
+    t.neuZeichnen();
+    QVERIFY(bei(4.7f, 6.0f));
+    QCOMPARE(t.g.fkt.FktLabelX[2], 3.2f);
+}
+
+void PlottingTest::legendeUndDrucker_data()
+{
+    QTest::addColumn<bool>("gleichungenAus");
+    QTest::addColumn<float>("zoom");
+    QTest::addColumn<bool>("drucker");
+    QTest::newRow("screen") << false << 1.0f << false;
+    QTest::newRow("equations hidden") << true << 1.0f << false;
+    QTest::newRow("whole page") << false << 0.5f << false;
+    QTest::newRow("printer") << false << 1.0f << true;
+}
+
+void PlottingTest::legendeUndDrucker()
+{
+    QFETCH(bool, gleichungenAus);
+    QFETCH(float, zoom);
+    QFETCH(bool, drucker);
+    Zeichenblatt t;
+    for (const char* f : {"GE 0 1", "GE 0.5 1", "GE 1 1", "SP 1 1", "AP -0.5 0 2", "NP 0 3"})
+        t.funktion(QString::fromLatin1(f));
+    t.punkt(1.0f, 1.0f);
+    t.neuZeichnen();
+    const QPoint fktVorher = t.g.FunkBeschriftung[1]->pos();
+    const QPoint pktVorher = t.g.PunktBeschriftung[1]->pos();
+    t.g.fkt.FktLabelX[1] = 4.0f;
+    t.g.fkt.FktLabelY[1] = -3.0f;
+    AufzeichnendeFlaeche rec(drucker);
     t.g.ausgabe = &rec;
+    t.g.GleichungenAus = gleichungenAus;
+    t.g.Zoom = zoom;
     t.g.TessarolenZeichnen();
     t.g.PunkteZeichnen();
-    QVERIFY(rec.ops.empty());
-    QVERIFY(t.plattform.meldungen.empty());
-}
-
-void PlottingTest::neuZeichnenWaehltNachArt()
-{
-    // a = 0 decides, not the kind: an "AP" with a = 0 is drawn as a line.
-    Zeichenblatt t;
-    AufzeichnendeFlaeche rec;
-    t.g.ausgabe = &rec;
-    t.allgemein(0.0f, 2.0f, 3.0f);
-    t.normalform(0.0f, 0.0f);
-    t.g.TessarolenZeichnen();
-    QCOMPARE(t.g.LaufIndex, int16_t(3));
-    // The "AP" line y = 3 (30 mm) at 0.5 mm pen width, the parabola at 0.6 mm.
-    int breiteLinie = 0, breiteParabel = 0;
-    for (const auto& o : rec.ops) {
-        if (o.art == Aufgezeichnet::Linie && o.farbe == Rot)
-            breiteLinie = o.breite;
-        if (o.art == Aufgezeichnet::Linie && o.farbe == 0xFF00)
-            breiteParabel = o.breite;
+    const auto zeile = [](const QString& s, float x, float y, float groesse, int32_t farbe) {
+        return QStringLiteral("%1 (%2|%3) %4 %5").arg(s).arg(x).arg(y).arg(groesse).arg(farbe);
+    };
+    QStringList legende, soll, gedruckt;  // printed above the grid, expected, printed in the grid
+    for (const auto& o : rec.ops)
+        if (o.art == Aufgezeichnet::Textausgabe)
+            (o.y1 < t.g.YPos(t.g.yHalb) ? legende : gedruckt)
+                << zeile(o.text, o.x1, o.y1, o.schriftgroesse, o.farbe);
+    for (int i = 1; i <= 5; ++i) {
+        const float k = (i - 1) * 37.0f - 90.0f, y = t.g.YPos(135);
+        soll << zeile(i <= 3 ? "g" : "p", t.g.XPos(k + 2), y, 10 * zoom, 0)
+             << zeile(QString::number(i), t.g.XPos(k + 4), t.g.YPos(133), 6 * zoom, 0);
+        if (!gleichungenAus)
+            soll << zeile(":", t.g.XPos(k + 5.5f), y, 10 * zoom, 0)
+                 << zeile(t.g.fkt.FktText[i], t.g.XPos(k + 8), y, 10 * zoom, t.g.fkt.Farbe[i]);
     }
-    QCOMPARE(breiteLinie, 2);
-    QCOMPARE(breiteParabel, 2);
-    QCOMPARE(t.g.fkt.FktText[1], QStringLiteral("y=0(x-2)²+3"));
-    QCOMPARE(zaehle(rec, Aufgezeichnet::Linie, Rot), 1800);
-}
-
-void PlottingTest::kopieDesBildesBleibtUnveraendert()
-{
-    // A picture handed out keeps what it showed, through clearing and drawing.
-    Zeichenblatt t;
-    const int16_t i = t.gerade(0.0f, 1.0f);
-    t.g.GeradeZeichnen(i);
-    const QImage vorher = t.flaeche().Bild();
-    const QImage kopie = vorher.copy();
-    t.flaeche().Cls();
-    t.g.GeradeZeichnen(t.gerade(0.0f, -1.0f));
-    t.g.Text(QStringLiteral("Text"), 0.0f, 50.0f, 10.0f, true, 0);
-    t.g.GeradeZeichnen(t.gerade(0.0f, -2.0f));
-    QCOMPARE(vorher, kopie);
-    QCOMPARE(t.farbeBei(0.0f, 10.0f), 0xFFFFFF);
-    QCOMPARE(t.farbeBei(0.0f, -10.0f), 0xFF00);
-    QCOMPARE(t.farbeBei(0.0f, -20.0f), 0xFF0000);
+    QCOMPARE(legende, soll);
+    QCOMPARE(t.g.FunkBeschriftung[6]->text(), QStringLiteral("p6"));
+    QCOMPARE(t.g.FunkBeschriftung[1]->font().pointSizeF(), 10.0 * zoom);
+    QCOMPARE(t.g.PunktBeschriftung[1]->font().pointSizeF(), 10.0 * zoom);
+    // On the printer the labels are printed where they stand; the screen ones stay.
+    QCOMPARE(t.g.FunkBeschriftung[1]->pos(), drucker ? fktVorher : t.pixelLE(4.0f, -3.0f));
+    QVERIFY(!drucker || t.g.PunktBeschriftung[1]->pos() == pktVorher);
+    QCOMPARE(gedruckt.contains(zeile("g1", t.g.XPos(40), t.g.YPos(-30), 10, 0)), drucker);
+    QCOMPARE(gedruckt.contains(zeile("P1(1/1)", t.g.XPos(12), t.g.YPos(14), 10, 0x8000)), drucker);
+    t.punkt(2.0f, 2.0f);  // a label first needed while printing stays hidden
+    t.g.PunkteZeichnen();
+    QCOMPARE(t.g.PunktBeschriftung[2]->isHidden(), drucker);
 }
 
 TESSAROLEN_TEST_MAIN(PlottingTest)

@@ -28,6 +28,12 @@ struct Zeichenblatt {
 
     // Colour of the sheet at sheet position (x, y) in mm.
     int32_t farbeBei(float x, float y) { return flaeche().Point(g.XPos(x), g.YPos(y)); }
+    // Top left pixel of a label standing at (x, y) in LE.
+    QPoint pixelLE(float x, float y)
+    {
+        const float E = z.Einheit;
+        return {SheetWidget::AlsPixel(g.XPos(E * x)), SheetWidget::AlsPixel(g.YPos(E * y))};
+    }
     // True when a pixel of the colour lies in the sheet rectangle (mm).
     bool enthaelt(int32_t farbe, float x0, float y0, float x1, float y1)
     {
@@ -45,18 +51,22 @@ struct Zeichenblatt {
         return false;
     }
 
-    int16_t neu(const char* art)
+    int16_t neu(const char* art, float a, float xs, float ys, float p, float q)
     {
         const int16_t i = ++z.AnzFkt;
         g.fkt.FktArt[i] = QString::fromLatin1(art);
+        g.fkt.a[i] = a;
+        g.fkt.xs[i] = xs;
+        g.fkt.ys[i] = ys;
+        g.fkt.p[i] = p;
+        g.fkt.q[i] = q;
         return i;
     }
     int16_t gerade(float m, float b)
     {
-        const int16_t i = neu("GE");
+        const int16_t i = neu("GE", 0, 0, 0, 0, 0);
         g.fkt.m[i] = m;
         g.fkt.b[i] = b;
-        g.fkt.a[i] = 0.0f;
         return i;
     }
     int16_t senkrechte(float x)
@@ -65,36 +75,29 @@ struct Zeichenblatt {
         g.fkt.xSenkrecht[i] = g.fkt.xSenkrecht2[i] = x;
         return i;
     }
-    int16_t normalform(float p, float q)
-    {
-        const int16_t i = neu("NP");
-        g.fkt.p[i] = p;
-        g.fkt.q[i] = q;
-        g.fkt.a[i] = 1.0f;
-        g.fkt.xs[i] = -(p / 2.0f);
-        g.fkt.ys[i] = q - p * p / 4.0f;
-        return i;
-    }
-    int16_t scheitelform(float xs, float ys)
-    {
-        const int16_t i = neu("SP");
-        g.fkt.xs[i] = xs;
-        g.fkt.ys[i] = ys;
-        g.fkt.a[i] = 1.0f;
-        g.fkt.p[i] = -2.0f * xs;
-        g.fkt.q[i] = xs * xs + ys;
-        return i;
-    }
+    int16_t normalform(float p, float q) { return neu("NP", 1, -(p / 2), q - p * p / 4, p, q); }
+    int16_t scheitelform(float xs, float ys) { return neu("SP", 1, xs, ys, -2 * xs, xs * xs + ys); }
     int16_t allgemein(float a, float b, float c)
     {
-        const int16_t i = neu("AP");
-        g.fkt.a[i] = a;
+        const int16_t i = neu("AP", a, b, c, 0, c);
         g.fkt.b[i] = b;
         g.fkt.c[i] = c;
-        g.fkt.xs[i] = b;
-        g.fkt.ys[i] = c;
-        g.fkt.p[i] = 0.0f;
-        g.fkt.q[i] = c;
+        return i;
+    }
+    // "GE m b [xSenkrecht2]", "NP p q", "SP xs ys" or "AP a b c".
+    int16_t funktion(const QString& beschreibung)
+    {
+        const QStringList w = beschreibung.split(QLatin1Char(' '));
+        const auto zahl = [&](int k) { return k < w.size() ? w[k].toFloat() : 0.0f; };
+        if (w[0] == QLatin1String("NP"))
+            return normalform(zahl(1), zahl(2));
+        if (w[0] == QLatin1String("SP"))
+            return scheitelform(zahl(1), zahl(2));
+        if (w[0] == QLatin1String("AP"))
+            return allgemein(zahl(1), zahl(2), zahl(3));
+        const int16_t i = gerade(zahl(1), zahl(2));
+        g.fkt.FktArt[i] = w[0];  // "GE" or a code no kind has
+        g.fkt.xSenkrecht2[i] = zahl(3);
         return i;
     }
     int16_t punkt(float x, float y, const char* name = "P")
