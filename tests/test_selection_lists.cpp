@@ -12,7 +12,7 @@
 static void funktionen(Zeichenblatt& b, int n)
 {
     for (int i = b.z.AnzFkt + 1; i <= n; ++i) {
-        b.neu(i % 2 ? "GE" : "NP");
+        b.neu(i % 2 ? "GE" : "NP", 0, 0, 0, 0, 0);
         b.g.fkt.FktText[i] = QStringLiteral("y=%1x-3").arg(i);
         b.g.MenüFunktionsEinträge(int16_t(i));
     }
