@@ -38,27 +38,38 @@ void GraphCore::Löschen()
     z.AnzPkt = 0;
 }
 
-void GraphCore::TessarolenLöschen()
+namespace {
+// Removes the ticked entries of a deletion dialog from the table: later
+// slots move down, the last slot is emptied; every entry's list items and
+// label go (they are built again by the redraw). Answers the new count.
+template <class Tabelle, class EintragWeg>
+int16_t RückeZusammen(Falle& falle, int16_t n, LöschDialog& dialog, Tabelle& tabelle, int letzter,
+                      EintragWeg eintragWeg, std::array<QLabel*, 11>& beschriftung)
 {
-    Falle falle(z, QStringLiteral("frmTessarolen:TessarolenLöschen"));
-    const int16_t n = z.AnzFkt;
     int16_t verbleibend = n;
     int16_t entfernt = 0;
     for (int16_t k = 1; k <= n; ++k) {
         falle([&] {
-            if (!FktLöschen().chkLöschen.Angehakt(k - 1))
+            if (!dialog.chkLöschen.Angehakt(k - 1))
                 return;
             verbleibend -= 1;
-            const int s = k - entfernt;
-            for (int j = s; j <= MaxFkt - 1; ++j)
-                fkt.Kopiere(j + 1, j);
-            fkt.Leere(MaxFkt);
+            for (int j = k - entfernt; j <= letzter - 1; ++j)
+                tabelle.Kopiere(j + 1, j);
+            tabelle.Leere(letzter);
             entfernt += 1;
         });
-        falle([&] { MenüChkFktLöschen(k); });
-        falle([&] { entferne(FunkBeschriftung[k]); });
+        falle([&] { eintragWeg(k); });
+        falle([&] { entferne(beschriftung[k]); });
     }
-    z.AnzFkt = verbleibend;
+    return verbleibend;
+}
+}  // namespace
+
+void GraphCore::TessarolenLöschen()
+{
+    Falle falle(z, QStringLiteral("frmTessarolen:TessarolenLöschen"));
+    z.AnzFkt = RückeZusammen(falle, z.AnzFkt, FktLöschen(), fkt, MaxFkt,
+                             [this](int16_t k) { MenüChkFktLöschen(k); }, FunkBeschriftung);
     falle([&] { picSchaubild.Flaeche().Cls(); });
     falle([&] { Achsen(); });
     falle([&] { TessarolenZeichnen(); });
@@ -69,24 +80,8 @@ void GraphCore::TessarolenLöschen()
 void GraphCore::PunkteLöschen()
 {
     Falle falle(z, QStringLiteral("frmTessarolen:PunkteLöschen"));
-    const int16_t n = z.AnzPkt;
-    int16_t verbleibend = n;
-    int16_t entfernt = 0;
-    for (int16_t k = 1; k <= n; ++k) {
-        falle([&] {
-            if (!PktLöschen().chkLöschen.Angehakt(k - 1))
-                return;
-            verbleibend -= 1;
-            const int s = k - entfernt;
-            for (int j = s; j <= MaxPkt - 1; ++j)
-                pkt.Kopiere(j + 1, j);
-            pkt.Leere(MaxPkt);
-            entfernt += 1;
-        });
-        falle([&] { MenüChkPktLöschen(k); });
-        falle([&] { entferne(PunktBeschriftung[k]); });
-    }
-    z.AnzPkt = verbleibend;
+    z.AnzPkt = RückeZusammen(falle, z.AnzPkt, PktLöschen(), pkt, MaxPkt,
+                             [this](int16_t k) { MenüChkPktLöschen(k); }, PunktBeschriftung);
     falle([&] { picSchaubild.Flaeche().Cls(); });
     falle([&] { Achsen(); });
     falle([&] { MenüPunkteEintragen(); });
