@@ -1,0 +1,92 @@
+// Hostile values through every operation of the sheet: a long random run of
+// extreme functions and points, analyses, unit changes and deletions. Error
+// boxes are allowed; a crash, undefined behaviour (the sanitizer build), a
+// value that is not finite in a table, or a count out of range is not.
+
+#include "core/deletion_dialogs.h"
+#include "core/selection_dialogs.h"
+#include "tests/support/sheet_fixture.h"
+#include "tests/support/test_main.h"
+
+#include <QCheckBox>
+#include <QRandomGenerator>
+#include <cmath>
+
+class RobustnessTest : public QObject {
+    Q_OBJECT
+private slots:
+    void randomHostileRun()
+    {
+        Zeichenblatt s;
+        QRandomGenerator zufall(20261206);
+        const float werte[] = {0.0f, 1.0f, -1.0f, 0.5f, 3e38f, -3e38f, 1e-38f, 1e20f, -123.456f, 500.0f, 501.0f, 7.0f};
+        auto wert = [&] { return werte[zufall.bounded(int(std::size(werte)))]; };
+        const char* arten[] = {"GE", "NP", "SP", "AP"};
+        const float einheiten[] = {10.0f, 5.0f, 20.0f};
+        auto ticke = [&](ChkFeld& feld, int anzahl) {
+            for (int i = 0; i < anzahl; ++i)
+                feld(i).setChecked(zufall.bounded(3) == 0);
+        };
+        for (int schritt = 0; schritt < 400; ++schritt) {
+            GraphCore& g = s.g;
+            switch (zufall.bounded(8)) {
+            case 0:
+            case 1:
+                if (s.z.AnzFkt < MaxFkt) {
+                    const int16_t i = s.neu(arten[zufall.bounded(4)], wert(), wert(), wert(), wert(), wert());
+                    g.fkt.m[i] = wert();
+                    g.fkt.b[i] = wert();
+                    g.fkt.xSenkrecht[i] = g.fkt.xSenkrecht2[i] = wert();
+                    g.fkt.a[i] == 0.0f ? g.GeradeZeichnen(i) : g.ParabelZeichnen(i);
+                    g.MenüFunktionsEinträge(i);
+                }
+                break;
+            case 2:
+                if (s.z.AnzPkt < MaxPkt) {
+                    const int16_t n = s.punkt(wert(), wert());
+                    g.PunktZeichnen(g.pkt.PktX[n], g.pkt.PktY[n], g.pkt.PktName[n], n);
+                    g.MenüPunktEinträge(n);
+                }
+                break;
+            case 3:
+                ticke(g.FktWahl().chkFkt, s.z.AnzFkt);
+                g.FktWahl().Aktion(zufall.bounded(4));  // the point test needs typed input
+                break;
+            case 4:
+                ticke(g.PktWahl().chkPkt, s.z.AnzPkt);
+                g.PktWahl().Aktion(zufall.bounded(3));
+                break;
+            case 5:
+                ticke(g.FktLöschen().chkLöschen, s.z.AnzFkt);
+                g.TessarolenLöschen();
+                break;
+            case 6:
+                ticke(g.PktLöschen().chkLöschen, s.z.AnzPkt);
+                g.PunkteLöschen();
+                break;
+            default:
+                s.z.Einheit = einheiten[zufall.bounded(3)];
+                g.Zoom = zufall.bounded(2) ? 1.0f : 0.5f;
+                if (zufall.bounded(10) == 0)
+                    g.Löschen();
+                else
+                    s.neuZeichnen();
+            }
+            QVERIFY(s.z.AnzFkt >= 0 && s.z.AnzFkt <= MaxFkt);
+            QVERIFY(s.z.AnzPkt >= 0 && s.z.AnzPkt <= MaxPkt);
+            for (int i = 1; i <= MaxFkt; ++i)
+                for (float v : {g.fkt.m[i], g.fkt.b[i], g.fkt.a[i], g.fkt.p[i], g.fkt.q[i], g.fkt.xs[i],
+                                g.fkt.ys[i], g.fkt.FktLabelX[i], g.fkt.FktLabelY[i]})
+                    QVERIFY2(std::isfinite(v), qPrintable(QStringLiteral("step %1").arg(schritt)));
+            for (int i = 1; i <= MaxPkt; ++i)
+                for (float v : {g.pkt.PktX[i], g.pkt.PktY[i], g.pkt.PktLabelX[i], g.pkt.PktLabelY[i]})
+                    QVERIFY2(std::isfinite(v), qPrintable(QStringLiteral("step %1").arg(schritt)));
+            for (int i = 1; i <= s.z.AnzFkt; ++i)
+                QVERIFY(!g.fkt.FktText[i].contains(QStringLiteral("nan"), Qt::CaseInsensitive) &&
+                        !g.fkt.FktText[i].contains(QStringLiteral("inf"), Qt::CaseInsensitive));
+        }
+    }
+};
+
+TESSAROLEN_TEST_MAIN(RobustnessTest)
+#include "test_robustness.moc"
