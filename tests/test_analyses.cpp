@@ -182,6 +182,17 @@ private slots:
         QCOMPARE(f->windowTitle(), QString(titel[e.knopf]));
         QCOMPARE(f->Label1->text(), e.satz);
         QCOMPARE(Zeilen(*f), e.zeilen);
+        // The same points from the plain computations, without any window.
+        const auto K = [&](int i) { return KoeffizientenVon(u.g.fkt, i); };
+        if (e.knopf != Scheitel) {
+            const Punktergebnis r = e.knopf == Null     ? Nullstellen(K(1))
+                                    : e.knopf == YAchse ? YAchsenabschnitt(K(1))
+                                                        : Schnittpunkte(K(1), K(2));
+            QCOMPARE(r.Anzahl == 3 ? 0 : int(r.Anzahl), int(e.zeilen.size()));
+            for (int k = 0; k < e.zeilen.size(); ++k)
+                QCOMPARE((QList<float>{r.x[k], r.y[k]}),
+                         (QList<float>{u.g.pkt.PktX[e.vorher + 1 + k], u.g.pkt.PktY[e.vorher + 1 + k]}));
+        }
         for (int k = 0; k < e.zeilen.size(); ++k) {  // stored, listed and drawn with its name
             const int n = e.vorher + 1 + k;
             const QString name = e.zeilen[k].section('(', 0, 0);
