@@ -67,6 +67,8 @@ public:
     void PunktZeichnen(float x, float y, const QString& Name, int16_t Index);
     void ParabelZeichnen(int16_t i);
     void GeradeZeichnen(int16_t i);
+    // Function i as a parabola, or as a line when its factor a is 0.
+    void FunktionZeichnen(int16_t i);
     void TessarolenZeichnen();
     void PunkteZeichnen();
 

@@ -170,6 +170,14 @@ void GraphCore::PunktZeichnen(float x, float y, const QString& Name, int16_t Ind
     });
 }
 
+void GraphCore::FunktionZeichnen(int16_t i)
+{
+    if (fkt.a.at(static_cast<size_t>(i)) != 0.0f)
+        ParabelZeichnen(i);
+    else
+        GeradeZeichnen(i);
+}
+
 void GraphCore::TessarolenZeichnen()
 {
     Falle falle(z, QStringLiteral("frmTessarolen:TessarolenZeichnen"));
@@ -177,10 +185,7 @@ void GraphCore::TessarolenZeichnen()
     for (LaufIndex = 1; LaufIndex <= ende; ++LaufIndex) {
         falle([&] {
             PruefeNummer(LaufIndex, MaxFkt + 1);
-            if (fkt.a[LaufIndex] != 0.0f)
-                ParabelZeichnen(LaufIndex);
-            else
-                GeradeZeichnen(LaufIndex);
+            FunktionZeichnen(LaufIndex);
         });
     }
 }

@@ -1,6 +1,7 @@
 // The commands of the "Zeichnen" menu: a point, a straight line and the
 // three kinds of parabola, each entered through the input dialog.
 
+#include "core/analysis_math.h"
 #include "core/error_log.h"
 #include "core/input_dialog.h"
 #include "core/number_text.h"
@@ -58,12 +59,7 @@ void frmTessarolen::FunktionEingeben(const Funktionsbefehl& befehl)
         return;
     }
     falle([&] { k.fkt.FktArt[n] = befehl.art; });
-    falle([&] {
-        if (k.fkt.a[n] == 0.0f)
-            k.GeradeZeichnen(n);
-        else
-            k.ParabelZeichnen(n);
-    });
+    falle([&] { k.FunktionZeichnen(n); });
     falle([&] { k.MenüFunktionsEinträge(n); });
 }
 
@@ -119,8 +115,8 @@ void frmTessarolen::mnuNormalform_Click()
                           const float p = alsZahl(z.Eingabe1);
                           const float q = alsZahl(z.Eingabe2);
                           const float a = 1.0f;
-                          const float xs = AlsSingle(-Teile(p, 2.0 * a));
-                          const float ys = AlsSingle(q - Teile(double(p) * p, 4.0 * a));
+                          const float xs = ScheitelXs(p, a);
+                          const float ys = ScheitelYs(p, q, a);
                           t.p[n] = p;
                           t.q[n] = q;
                           t.a[n] = a;

@@ -22,7 +22,6 @@ frmTessarolen::frmTessarolen(Programmzustand& zustand, QWidget* eltern)
     picSchaubild = new SheetWidget(klient);
     VScroll1 = new Bildlaufleiste(klient);
     VScroll1->setObjectName(QStringLiteral("VScroll1"));
-    VScroll1->SetzeBereich(0, 32767);
     VScroll1->setGeometry(picSchaubild->width(), 0, 17, 480);
     VScroll1->Change = [this] { VScroll1_Change(); };
     setCentralWidget(klient);

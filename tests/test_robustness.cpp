@@ -37,7 +37,7 @@ private slots:
                     g.fkt.m[i] = wert();
                     g.fkt.b[i] = wert();
                     g.fkt.xSenkrecht[i] = g.fkt.xSenkrecht2[i] = wert();
-                    g.fkt.a[i] == 0.0f ? g.GeradeZeichnen(i) : g.ParabelZeichnen(i);
+                    g.FunktionZeichnen(i);
                     g.MenüFunktionsEinträge(i);
                 }
                 break;
