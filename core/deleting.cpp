@@ -70,11 +70,7 @@ void GraphCore::TessarolenLöschen()
     Falle falle(z, QStringLiteral("frmTessarolen:TessarolenLöschen"));
     z.AnzFkt = RückeZusammen(falle, z.AnzFkt, FktLöschen(), fkt, MaxFkt,
                              [this](int16_t k) { MenüChkFktLöschen(k); }, FunkBeschriftung);
-    falle([&] { picSchaubild.Flaeche().Cls(); });
-    falle([&] { Achsen(); });
-    falle([&] { TessarolenZeichnen(); });
-    falle([&] { MenüTessarolenEintragen(); });
-    falle([&] { PunkteZeichnen(); });
+    NeuZeichnen(falle, {}, [this] { MenüTessarolenEintragen(); });
 }
 
 void GraphCore::PunkteLöschen()
@@ -82,9 +78,5 @@ void GraphCore::PunkteLöschen()
     Falle falle(z, QStringLiteral("frmTessarolen:PunkteLöschen"));
     z.AnzPkt = RückeZusammen(falle, z.AnzPkt, PktLöschen(), pkt, MaxPkt,
                              [this](int16_t k) { MenüChkPktLöschen(k); }, PunktBeschriftung);
-    falle([&] { picSchaubild.Flaeche().Cls(); });
-    falle([&] { Achsen(); });
-    falle([&] { MenüPunkteEintragen(); });
-    falle([&] { TessarolenZeichnen(); });
-    falle([&] { PunkteZeichnen(); });
+    NeuZeichnen(falle, [this] { MenüPunkteEintragen(); });
 }

@@ -12,9 +12,11 @@
 
 #include <QString>
 #include <array>
+#include <functional>
 #include <memory>
 #include <cstdint>
 
+class Falle;
 class QLabel;
 class SheetWidget;
 class frmFktWahl;
@@ -71,6 +73,11 @@ public:
     void FunktionZeichnen(int16_t i);
     void TessarolenZeichnen();
     void PunkteZeichnen();
+    // The whole sheet anew: clear, Achsen, TessarolenZeichnen, PunkteZeichnen,
+    // each step in the caller's trap; the optional steps run after the axes
+    // and after the functions (the list refills of some commands).
+    void NeuZeichnen(Falle& falle, const std::function<void()>& nachAchsen = {},
+                     const std::function<void()>& nachFunktionen = {});
 
     // ---- Labels and legend ----------------------------------------------
     std::array<QLabel*, 11> PunktBeschriftung{};  // element n for point n

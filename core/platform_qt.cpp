@@ -2,9 +2,16 @@
 
 #include "app_info.h"
 
+#include "core/ausgabe.h"
+
 #include <QApplication>
+#include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 QString AlsAnzeigeText(const QString& text)
 {
@@ -57,4 +64,54 @@ QString QtPlattform::InputBox(const QString& prompt, const QString& titel, const
     if (dlg.exec() != QDialog::Accepted)
         return QString();
     return dlg.textValue();
+}
+
+std::optional<int32_t> QtPlattform::FarbDialog(int32_t vorgabe)
+{
+    QColorDialog dlg(AlsQColor(vorgabe), QApplication::activeWindow());
+    dlg.setOption(QColorDialog::DontUseNativeDialog);
+    if (dlg.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return AlsFarbwert(dlg.selectedColor());
+}
+
+namespace {
+QString Dateidialog(QFileDialog::AcceptMode modus, const QString& titel, const QString& filter,
+                    const QString& ordner, const QString& name)
+{
+    QFileDialog dlg(QApplication::activeWindow(), FensterTitel(titel), ordner, filter);
+    dlg.setOption(QFileDialog::DontUseNativeDialog);
+    dlg.setAcceptMode(modus);
+    dlg.setFileMode(modus == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                      : QFileDialog::AnyFile);
+    if (!name.isEmpty())
+        dlg.selectFile(name);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return QString();
+    return dlg.selectedFiles().constFirst();
+}
+}  // namespace
+
+QString QtPlattform::DateiÖffnenDialog(const QString& titel, const QString& filter,
+                                       const QString& ordner, const QString& name)
+{
+    return Dateidialog(QFileDialog::AcceptOpen, titel, filter, ordner, name);
+}
+
+QString QtPlattform::DateiSpeichernDialog(const QString& titel, const QString& filter,
+                                          const QString& ordner, const QString& name)
+{
+    return Dateidialog(QFileDialog::AcceptSave, titel, filter, ordner, name);
+}
+
+bool QtPlattform::DruckDialog(QPrinter& drucker)
+{
+    QPrintDialog dlg(&drucker, QApplication::activeWindow());
+    dlg.setOption(QAbstractPrintDialog::PrintToFile, true);
+    return dlg.exec() == QDialog::Accepted;
+}
+
+void QtPlattform::HilfeZeigen(const QString&, int)
+{
+    // The help window is not built yet.
 }

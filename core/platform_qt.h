@@ -11,6 +11,13 @@ public:
                       const QString& titel) override;
     QString InputBox(const QString& prompt, const QString& titel,
                      const QString& vorgabe) override;
+    std::optional<int32_t> FarbDialog(int32_t vorgabe) override;
+    QString DateiÖffnenDialog(const QString& titel, const QString& filter, const QString& ordner,
+                              const QString& name) override;
+    QString DateiSpeichernDialog(const QString& titel, const QString& filter,
+                                 const QString& ordner, const QString& name) override;
+    bool DruckDialog(QPrinter& drucker) override;
+    void HilfeZeigen(const QString& datei, int kontext) override;
 };
 
 // Text with the program's line breaks (character 13) as Qt shows them.

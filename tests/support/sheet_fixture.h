@@ -2,6 +2,7 @@
 // A sheet widget with its graph core, a scripted platform and an error log
 // in a temporary folder; helpers that store functions as the commands do.
 
+#include "core/error_log.h"
 #include "core/graph_core.h"
 #include "core/program_state.h"
 #include "core/sheet_widget.h"
@@ -111,9 +112,7 @@ struct Zeichenblatt {
     // The full redraw of the sheet.
     void neuZeichnen()
     {
-        g.ausgabe->Cls();
-        g.Achsen();
-        g.TessarolenZeichnen();
-        g.PunkteZeichnen();
+        Falle falle(z, QStringLiteral("test"));
+        g.NeuZeichnen(falle);
     }
 };
