@@ -76,6 +76,7 @@ void frmTessarolen::baueMenüs()
     verbinde(QStringLiteral("mnuFktPkt"), [this] { mnuFktPkt_Click(); });
     verbinde(QStringLiteral("mnuTessarolenLöschen"), [this] { mnuTessarolenLöschen_Click(); });
     verbinde(QStringLiteral("mnuPunkteLöschen"), [this] { mnuPunkteLöschen_Click(); });
+    verbinde(QStringLiteral("mnuDrucken"), [this] { mnuDrucken_Click(); });
 }
 
 void frmTessarolen::verbinde(const QString& name, std::function<void()> handler)

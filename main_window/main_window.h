@@ -64,6 +64,9 @@ public:
     void mnuTessarolenLöschen_Click();
     void mnuPunkteLöschen_Click();
 
+    // ---- Printing -----------------------------------------------------------
+    void mnuDrucken_Click();
+
 protected:
     void closeEvent(QCloseEvent* e) override;
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the build needs from Debian's packages, when it is missing.
 set -euo pipefail
-pakete=(build-essential cmake qt6-base-dev qt6-tools-dev qt6-documentation-tools libqt6sql6-sqlite qt6-translations-l10n libgl-dev fonts-dejavu-core poppler-utils)
+pakete=(build-essential cmake qt6-base-dev qt6-tools-dev qt6-documentation-tools libqt6sql6-sqlite qt6-translations-l10n libgl-dev fonts-dejavu-core fonts-liberation2 poppler-utils)
 fehlt=()
 for p in "${pakete[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlt+=("$p")
