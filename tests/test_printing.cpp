@@ -95,9 +95,9 @@ private slots:
         w.menü("mnuDrucken");
 
         QCOMPARE(w.plattform.eingaben.size(), size_t(1));
-        QCOMPARE(w.plattform.eingaben[0].prompt, "Überschrift des Ausdrucks eingeben:");
-        QCOMPARE(w.plattform.eingaben[0].titel, "Ausdruck");
-        QCOMPARE(w.plattform.eingaben[0].vorgabe, "vorher");
+        const InputAufruf& e = w.plattform.eingaben[0];
+        QCOMPARE((QStringList{e.prompt, e.titel, e.vorgabe}),
+                 (QStringList{"Überschrift des Ausdrucks eingeben:", "Ausdruck", "vorher"}));
         QCOMPARE(k.Überschrift, überschrift);
         QCOMPARE(w.plattform.meldungen.size(), size_t(halbeHöhe == 120));
         for (const MsgAufruf& m : w.plattform.meldungen) {
@@ -109,9 +109,7 @@ private slots:
         QVERIFY(!w.z.SimAktiv);
         QVERIFY(k.ausgabe == &w.blatt());
         QCOMPARE(k.Zoom, zoom);
-        QCOMPARE(k.OffsetX, 0.0f);
-        QCOMPARE(k.OffsetY, 0.0f);
-        QCOMPARE(k.yHalb, 130.0f);
+        QVERIFY(k.OffsetX == 0.0f && k.OffsetY == 0.0f && k.yHalb == 130.0f);
         QVERIFY(w.blatt().Bild() == bildschirm);
         QCOMPARE(QFile::exists(pdf), halbeHöhe > 0);
         if (halbeHöhe == 0)
@@ -129,10 +127,9 @@ private slots:
         const QList<double> waagerecht = läufe(seite, false, x0 - 62.5, false);
         QCOMPARE(senkrecht.size(), 37);
         QCOMPARE(waagerecht.size(), 2 * halbeHöhe / 5 + 1);
-        for (qsizetype i = 1; i < senkrecht.size(); ++i)
-            QVERIFY2(qAbs(senkrecht[i] - senkrecht[i - 1] - 5) <= 0.05, qPrintable(QString::number(i)));
-        for (qsizetype i = 1; i < waagerecht.size(); ++i)
-            QVERIFY2(qAbs(waagerecht[i] - waagerecht[i - 1] - 5) <= 0.05, qPrintable(QString::number(i)));
+        for (const QList<double>& linien : {senkrecht, waagerecht})
+            for (qsizetype i = 1; i < linien.size(); ++i)
+                QVERIFY2(qAbs(linien[i] - linien[i - 1] - 5) <= 0.05, qPrintable(QString::number(i)));
         QVERIFY(qAbs(senkrecht.last() - senkrecht.first() - 180) <= 0.05);
         QVERIFY(qAbs(waagerecht.last() - waagerecht.first() - 2 * halbeHöhe) <= 0.05);
         const double achseX = senkrecht[18], achseY = waagerecht[halbeHöhe / 5];
