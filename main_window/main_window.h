@@ -64,12 +64,23 @@ public:
     void mnuTessarolenLöschen_Click();
     void mnuPunkteLöschen_Click();
 
+    // ---- View, unit, colours, equations, heading and help -------------------
+    void mnuAchsenZeichnen_Click();
+    void mnuEinheit_Click(int Index);
+    void mnuNormalAnsicht_Click();
+    void mnuGanzeSeite_Click();
+    void mnuFarben_Click();
+    void mnuFunktionsgleichungenAusblenden_Click();
+    void mnuÜberschrift_Click();
+    void mnuAnleitung_Click();
+
 protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
     void baueMenüs();
     void verbinde(const QString& name, std::function<void()> handler);
+    void Ansichtswechsel(const QString& name, float zoom, int16_t bildlauf);
 
     Programmzustand& z_;
     std::unique_ptr<GraphCore> kern_;
