@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHelpContentWidget>
+#include <QHelpContentModel>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
 #include <QHelpLink>
@@ -127,6 +128,8 @@ void HilfeFenster::baueReiter()
     inhalt->setObjectName(QStringLiteral("Hilfeinhalt"));
     connect(inhalt, &QHelpContentWidget::linkActivated, seite_,
             [this](const QUrl& url) { seite_->setSource(url); });
+    connect(e->contentModel(), &QHelpContentModel::contentsCreated, inhalt,
+            [inhalt] { inhalt->expandAll(); });
     reiter_->addTab(inhalt, QStringLiteral("Inhalt"));
 
     auto* indexSeite = new QWidget;
