@@ -5,8 +5,7 @@ if(TARGET Qt6::qhelpgenerator)
   set(TESSAROLEN_QHELPGENERATOR Qt6::qhelpgenerator)
 else()
   find_program(TESSAROLEN_QHELPGENERATOR qhelpgenerator
-    HINTS /usr/lib/qt6/libexec /usr/lib/qt6/bin
-    PATH_SUFFIXES ../libexec REQUIRED)
+    HINTS ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_LIBEXECS} /usr/lib/qt6/libexec REQUIRED)
 endif()
 
 set(_hilfe_quelle ${CMAKE_SOURCE_DIR}/resources/help)
