@@ -3,6 +3,7 @@
 #include "app_info.h"
 
 #include "core/ausgabe.h"
+#include "core/help_viewer.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -111,7 +112,12 @@ bool QtPlattform::DruckDialog(QPrinter& drucker)
     return dlg.exec() == QDialog::Accepted;
 }
 
-void QtPlattform::HilfeZeigen(const QString&, int)
+QtPlattform::QtPlattform() = default;
+QtPlattform::~QtPlattform() = default;
+
+void QtPlattform::HilfeZeigen(const QString& datei, int kontext)
 {
-    // The help window is not built yet.
+    if (!hilfe_)
+        hilfe_ = std::make_unique<HilfeFenster>();
+    hilfe_->Zeige(datei, kontext);
 }

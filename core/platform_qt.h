@@ -2,11 +2,16 @@
 
 #include "core/platform.h"
 
+#include <memory>
+
+class HilfeFenster;
 class QWidget;
 
 // The platform services as Qt's own dialogs.
 class QtPlattform : public Plattform {
 public:
+    QtPlattform();
+    ~QtPlattform() override;
     MsgAntwort MsgBox(const QString& text, MsgSymbol symbol, MsgKnoepfe knoepfe,
                       const QString& titel) override;
     QString InputBox(const QString& prompt, const QString& titel,
@@ -18,6 +23,9 @@ public:
                                  const QString& ordner, const QString& name) override;
     bool DruckDialog(QPrinter& drucker) override;
     void HilfeZeigen(const QString& datei, int kontext) override;
+
+private:
+    std::unique_ptr<HilfeFenster> hilfe_;  // one help window, kept once opened
 };
 
 // Text with the program's line breaks (character 13) as Qt shows them.

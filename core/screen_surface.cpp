@@ -251,6 +251,9 @@ QFont Bildschirmflaeche::schrift() const
     QFont f(FontName);
     f.setPointSizeF(FontSize > 0.0f ? FontSize : 1.0f);
     f.setBold(FontBold);
+    // Whole pixels in exactly the pen's colour: the same text in white
+    // removes it again, and a legend keeps its function's colour.
+    f.setStyleStrategy(QFont::NoAntialias);
     return f;
 }
 
@@ -259,6 +262,7 @@ void Bildschirmflaeche::Print(const QString& text)
     const QFont f = schrift();
     {
         QPainter maler(&bild_);
+        maler.setRenderHint(QPainter::TextAntialiasing, false);
         maler.setFont(f);
         maler.setPen(AlsQColor(ForeColor));
         const QFontMetricsF fm(f, &bild_);

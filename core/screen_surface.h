@@ -2,7 +2,7 @@
 // The sheet's picture on screen: a retained image at 96 dots per inch times
 // the device pixel ratio. Lines and dots are set pixel by pixel without
 // antialiasing, so every pixel holds exactly the colour that was drawn and
-// Point answers it; text goes through QPainter.
+// Point answers it; text goes through QPainter, also without antialiasing.
 
 #include "core/ausgabe.h"
 

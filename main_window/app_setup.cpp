@@ -7,13 +7,18 @@
 
 bool LadeDeutscheUebersetzung(QApplication& app)
 {
-    auto* uebersetzer = new QTranslator(&app);
     const QString ordner = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    if (uebersetzer->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
-                          QStringLiteral("_"), ordner)) {
-        app.installTranslator(uebersetzer);
-        return true;
+    // Qt's own dialogs, and the help window's search.
+    bool geladen = false;
+    for (const char* teil : {"qtbase", "qt_help"}) {
+        auto* uebersetzer = new QTranslator(&app);
+        if (uebersetzer->load(QLocale(QLocale::German, QLocale::Germany), QString::fromLatin1(teil),
+                              QStringLiteral("_"), ordner)) {
+            app.installTranslator(uebersetzer);
+            geladen = geladen || QLatin1String(teil) == QLatin1String("qtbase");
+        } else {
+            delete uebersetzer;
+        }
     }
-    delete uebersetzer;
-    return false;
+    return geladen;
 }

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QShortcut>
 
 frmTessarolen::frmTessarolen(Programmzustand& zustand, QWidget* eltern)
     : QMainWindow(eltern), z_(zustand)
@@ -76,7 +77,23 @@ void frmTessarolen::baueMenüs()
     verbinde(QStringLiteral("mnuFktPkt"), [this] { mnuFktPkt_Click(); });
     verbinde(QStringLiteral("mnuTessarolenLöschen"), [this] { mnuTessarolenLöschen_Click(); });
     verbinde(QStringLiteral("mnuPunkteLöschen"), [this] { mnuPunkteLöschen_Click(); });
+<<<<<<< HEAD
     verbinde(QStringLiteral("mnuDrucken"), [this] { mnuDrucken_Click(); });
+=======
+    verbinde(QStringLiteral("mnuAchsenZeichnen"), [this] { mnuAchsenZeichnen_Click(); });
+    for (int i = 0; i < 3; ++i)
+        verbinde(QStringLiteral("mnuEinheit_%1").arg(i), [this, i] { mnuEinheit_Click(i); });
+    verbinde(QStringLiteral("mnuNormalAnsicht"), [this] { mnuNormalAnsicht_Click(); });
+    verbinde(QStringLiteral("mnuGanzeSeite"), [this] { mnuGanzeSeite_Click(); });
+    verbinde(QStringLiteral("mnuFarben"), [this] { mnuFarben_Click(); });
+    verbinde(QStringLiteral("mnuFunktionsgleichungenAusblenden"),
+             [this] { mnuFunktionsgleichungenAusblenden_Click(); });
+    verbinde(QStringLiteral("mnuÜberschrift"), [this] { mnuÜberschrift_Click(); });
+    verbinde(QStringLiteral("mnuAnleitung"), [this] { mnuAnleitung_Click(); });
+    // The help key of the window system opens the help as "Anleitung" does.
+    auto* hilfetaste = new QShortcut(QKeySequence::HelpContents, this);
+    connect(hilfetaste, &QShortcut::activated, this, [this] { mnuAnleitung_Click(); });
+>>>>>>> view
 }
 
 void frmTessarolen::verbinde(const QString& name, std::function<void()> handler)
@@ -120,7 +137,7 @@ void frmTessarolen::Form_Load()
     falle([&] { setWindowTitle(QString::fromLatin1(app_info::Name)); });
     falle([&] { k.DefFarben(); });
     falle([&] { z_.AnzFkt = z_.AnzPkt = 0; });
-    falle([&] { HilfeDatei = z_.Programmpfad + QStringLiteral("fktHilfe.hlp"); });
+    falle([&] { HilfeDatei = z_.Programmpfad + QString::fromLatin1(app_info::HilfeDatei); });
     falle([&] { k.Achsen(); });
 }
 

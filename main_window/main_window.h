@@ -66,6 +66,15 @@ public:
 
     // ---- Printing -----------------------------------------------------------
     void mnuDrucken_Click();
+    // ---- View, unit, colours, equations, heading and help -------------------
+    void mnuAchsenZeichnen_Click();
+    void mnuEinheit_Click(int Index);
+    void mnuNormalAnsicht_Click();
+    void mnuGanzeSeite_Click();
+    void mnuFarben_Click();
+    void mnuFunktionsgleichungenAusblenden_Click();
+    void mnuÜberschrift_Click();
+    void mnuAnleitung_Click();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -73,6 +82,7 @@ protected:
 private:
     void baueMenüs();
     void verbinde(const QString& name, std::function<void()> handler);
+    void Ansichtswechsel(const QString& name, float zoom, int16_t bildlauf);
 
     Programmzustand& z_;
     std::unique_ptr<GraphCore> kern_;

@@ -1,6 +1,7 @@
 // The main window: menu tree, state after load, quitting, the step-width
 // dialog, and the commands that fit the list dialogs to the counts.
 
+#include "app_info.h"
 #include "core/deletion_dialogs.h"
 #include "core/platform_qt.h"
 #include "core/scroll_bar.h"
@@ -85,7 +86,7 @@ private slots:
                  (QList<float>{10, 1, 100, 148.5f, 90, 130}));
         QCOMPARE(k.fkt.Farbe[1], 0xFF);
         QCOMPARE(k.fkt.Farbe[10], 0x8080);
-        QCOMPARE(w.f->HilfeDatei, w.z.Programmpfad + QStringLiteral("fktHilfe.hlp"));
+        QCOMPARE(w.f->HilfeDatei, w.z.Programmpfad + QString::fromLatin1(app_info::HilfeDatei));
         QVERIFY(!k.FktWahl().isVisible() && !k.PktWahl().isVisible());
         // The step widths are set without the dialog ever shown.
         QCOMPARE(w.z.Schrittweite, start());
