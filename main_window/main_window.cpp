@@ -77,9 +77,7 @@ void frmTessarolen::baueMenüs()
     verbinde(QStringLiteral("mnuFktPkt"), [this] { mnuFktPkt_Click(); });
     verbinde(QStringLiteral("mnuTessarolenLöschen"), [this] { mnuTessarolenLöschen_Click(); });
     verbinde(QStringLiteral("mnuPunkteLöschen"), [this] { mnuPunkteLöschen_Click(); });
-<<<<<<< HEAD
     verbinde(QStringLiteral("mnuDrucken"), [this] { mnuDrucken_Click(); });
-=======
     verbinde(QStringLiteral("mnuAchsenZeichnen"), [this] { mnuAchsenZeichnen_Click(); });
     for (int i = 0; i < 3; ++i)
         verbinde(QStringLiteral("mnuEinheit_%1").arg(i), [this, i] { mnuEinheit_Click(i); });
@@ -93,7 +91,6 @@ void frmTessarolen::baueMenüs()
     // The help key of the window system opens the help as "Anleitung" does.
     auto* hilfetaste = new QShortcut(QKeySequence::HelpContents, this);
     connect(hilfetaste, &QShortcut::activated, this, [this] { mnuAnleitung_Click(); });
->>>>>>> view
 }
 
 void frmTessarolen::verbinde(const QString& name, std::function<void()> handler)
