@@ -2,9 +2,11 @@
 #include "core/program_state.h"
 #include "main_window/app_setup.h"
 #include "main_window/main_window.h"
+#include "main_window/start_screen.h"
 
 #include <QApplication>
-#include <QDir>
+#include <QScreen>
+#include <memory>
 
 int main(int argc, char* argv[])
 {
@@ -13,10 +15,13 @@ int main(int argc, char* argv[])
     QtPlattform plattform;
     Programmzustand zustand;
     zustand.plattform = &plattform;
-    zustand.Programmpfad = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
-    if (!zustand.Programmpfad.endsWith(QDir::separator()))
-        zustand.Programmpfad += QDir::separator();
-    frmTessarolen fenster(zustand);
-    fenster.show();
+    std::unique_ptr<frmTessarolen> hauptfenster;
+    auto* start = new frmStartTessarolen(zustand, QGuiApplication::primaryScreen()->size(),
+                                         QCoreApplication::applicationDirPath());
+    start->HauptfensterZeigen = [&] {
+        hauptfenster = std::make_unique<frmTessarolen>(zustand);
+        hauptfenster->show();
+    };
+    start->show();
     return app.exec();
 }
