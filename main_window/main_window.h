@@ -64,12 +64,21 @@ public:
     void mnuTessarolenLöschen_Click();
     void mnuPunkteLöschen_Click();
 
+    // ---- Mouse on the sheet ----------------------------------------------
+    // The pointer in LE, rounded to one decimal, from the last move over the
+    // sheet; X and Y of the handlers are sheet millimetres.
+    float MausX = 0.0f;
+    float MausY = 0.0f;
+    void picSchaubild_MouseMove(float X, float Y);
+    void picSchaubild_MouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, float X, float Y);
+
 protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
     void baueMenüs();
     void verbinde(const QString& name, std::function<void()> handler);
+    void MausAnschließen();
 
     Programmzustand& z_;
     std::unique_ptr<GraphCore> kern_;
