@@ -118,7 +118,10 @@ void frmTessarolen::picSchaubild_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers 
         return;
 
     int32_t farbe = -1;
-    falle([&] { farbe = picSchaubild->Flaeche().Point(X, Y); });
+    // The colour of the pixel under the pointer, read at its centre: its
+    // edge, a float of millimetres, may fall into the pixel before it.
+    const float halb = float(0.5 / SheetWidget::PixelProMm());
+    falle([&] { farbe = picSchaubild->Flaeche().Point(X + halb, Y + halb); });
     const auto fktGetroffen = [&](int16_t i) { return k.fkt.Farbe[size_t(i)] == farbe; };
     bool fktFarbe = false;
     for (int16_t i = 1; i <= z_.AnzFkt; ++i)

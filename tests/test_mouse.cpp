@@ -24,16 +24,18 @@ struct Maus : Fenster {
     SheetWidget& s() { return f->Blatt(); }
     QPoint mm(double x, double y) { return {SheetWidget::AlsPixel(x), SheetWidget::AlsPixel(y)}; }
     QPoint le(float x, float y) { return mm(k().XPos(z.Einheit * x), k().YPos(z.Einheit * y)); }
-    // The pixel nearest to (x, y) in LE that holds the colour.
+    // A pixel near (x, y) in LE that holds the colour, at the upper left
+    // edge of its stroke if it has one.
     QPoint beiFarbe(float x, float y, int32_t farbe)
     {
-        const QPoint m = le(x, y);
-        for (int r = 0; r <= 5; ++r)
-            for (int dy = -r; dy <= r; ++dy)
-                for (int dx = -r; dx <= r; ++dx)
-                    if (blatt().Point(float((m.x() + dx) / s().PixelProMm()),
-                                      float((m.y() + dy) / s().PixelProMm())) == farbe)
-                        return m + QPoint(dx, dy);
+        const auto hat = [&](QPoint p) { return blatt().Bild().pixel(p) == AlsQColor(farbe).rgb(); };
+        for (const bool rand : {true, false})
+            for (int r = 0; r <= 5; ++r)
+                for (int dy = -r; dy <= r; ++dy)
+                    for (int dx = -r; dx <= r; ++dx)
+                        if (const QPoint p = le(x, y) + QPoint(dx, dy);
+                            hat(p) && !(rand && (hat(p - QPoint(1, 0)) || hat(p - QPoint(0, 1)))))
+                            return p;
         return {-1, -1};
     }
     void bewege(QPoint p)
@@ -141,8 +143,8 @@ private slots:
             {"grid line", 10, 0.5f, -4.3f, 0xC0C0C0, {}, {}, 3, 3},
             {"axis", 10, -4.3f, 0.0f, 0x0, {}, {}, 3, 3},
             {"paper", 10, -4.3f, -4.3f, 0xFFFFFF, {}, {}, 3, 3},
-            {"function 2, no", 10, 1.0f, 1.0f, 0xFF00, {A::Nein}, {"Funktion: y=2x-1 löschen?"}, 3, 3},
-            {"function 2, yes", 10, 1.0f, 1.0f, 0xFF00, {A::Ja}, {"Funktion: y=2x-1 löschen?"}, 2, 3},
+            {"function 2, no", 10, -0.5f, -2.0f, 0xFF00, {A::Nein}, {"Funktion: y=2x-1 löschen?"}, 3, 3},
+            {"function 2, yes", 10, -0.5f, -2.0f, 0xFF00, {A::Ja}, {"Funktion: y=2x-1 löschen?"}, 2, 3},
             {"cross arm", 5, -1.82f, -3.82f, 0x4000, {}, {}, 3, 3},
             {"two points, yes yes", 10, 3.0f, -3.0f, 0x4000, {A::Ja, A::Ja}, {"Punkt P1 löschen?", "Punkt P2 löschen?"}, 3, 1},
             {"two points, yes no", 10, 3.0f, -3.0f, 0x4000, {A::Ja, A::Nein}, {"Punkt P1 löschen?", "Punkt P2 löschen?"}, 3, 3},
