@@ -39,18 +39,19 @@ void GraphCore::Löschen()
 }
 
 namespace {
-// Removes the ticked entries of a deletion dialog from the table: later
-// slots move down, the last slot is emptied; every entry's list items and
-// label go (they are built again by the redraw). Answers the new count.
+// Removes the marked entries (numbers 1 ... n) from the table: later slots
+// move down, the last slot is emptied; every entry's list items and label go
+// (they are built again by the redraw). Answers the new count.
 template <class Tabelle, class EintragWeg>
-int16_t RückeZusammen(Falle& falle, int16_t n, LöschDialog& dialog, Tabelle& tabelle, int letzter,
-                      EintragWeg eintragWeg, std::array<QLabel*, 11>& beschriftung)
+int16_t RückeZusammen(Falle& falle, int16_t n, const std::function<bool(int16_t)>& markiert,
+                      Tabelle& tabelle, int letzter, EintragWeg eintragWeg,
+                      std::array<QLabel*, 11>& beschriftung)
 {
     int16_t verbleibend = n;
     int16_t entfernt = 0;
     for (int16_t k = 1; k <= n; ++k) {
         falle([&] {
-            if (!dialog.chkLöschen.Angehakt(k - 1))
+            if (!markiert(k))
                 return;
             verbleibend -= 1;
             for (int j = k - entfernt; j <= letzter - 1; ++j)
@@ -65,18 +66,30 @@ int16_t RückeZusammen(Falle& falle, int16_t n, LöschDialog& dialog, Tabelle& t
 }
 }  // namespace
 
+void GraphCore::FunktionenEntfernen(Falle& falle, const std::function<bool(int16_t)>& markiert)
+{
+    z.AnzFkt = RückeZusammen(falle, z.AnzFkt, markiert, fkt, MaxFkt,
+                             [this](int16_t k) { MenüChkFktLöschen(k); }, FunkBeschriftung);
+    NeuZeichnen(falle, {}, [this] { MenüTessarolenEintragen(); });
+}
+
+void GraphCore::PunkteEntfernen(Falle& falle, const std::function<bool(int16_t)>& markiert)
+{
+    z.AnzPkt = RückeZusammen(falle, z.AnzPkt, markiert, pkt, MaxPkt,
+                             [this](int16_t k) { MenüChkPktLöschen(k); }, PunktBeschriftung);
+    NeuZeichnen(falle, [this] { MenüPunkteEintragen(); });
+}
+
 void GraphCore::TessarolenLöschen()
 {
     Falle falle(z, QStringLiteral("frmTessarolen:TessarolenLöschen"));
-    z.AnzFkt = RückeZusammen(falle, z.AnzFkt, FktLöschen(), fkt, MaxFkt,
-                             [this](int16_t k) { MenüChkFktLöschen(k); }, FunkBeschriftung);
-    NeuZeichnen(falle, {}, [this] { MenüTessarolenEintragen(); });
+    LöschDialog& d = FktLöschen();
+    FunktionenEntfernen(falle, [&d](int16_t k) { return d.chkLöschen.Angehakt(k - 1); });
 }
 
 void GraphCore::PunkteLöschen()
 {
     Falle falle(z, QStringLiteral("frmTessarolen:PunkteLöschen"));
-    z.AnzPkt = RückeZusammen(falle, z.AnzPkt, PktLöschen(), pkt, MaxPkt,
-                             [this](int16_t k) { MenüChkPktLöschen(k); }, PunktBeschriftung);
-    NeuZeichnen(falle, [this] { MenüPunkteEintragen(); });
+    LöschDialog& d = PktLöschen();
+    PunkteEntfernen(falle, [&d](int16_t k) { return d.chkLöschen.Angehakt(k - 1); });
 }

@@ -67,6 +67,9 @@ public:
     float yAnker = 0.0f;
     bool GraphAußerhalb = false;
     void PunktZeichnen(float x, float y, const QString& Name, int16_t Index);
+    // Point n (already counted) at (x, y) in LE with its name: stored, drawn
+    // with its label and added to the point lists; each step in the caller's trap.
+    void PunktEintragen(Falle& falle, int16_t n, float x, float y, const QString& Name);
     void ParabelZeichnen(int16_t i);
     void GeradeZeichnen(int16_t i);
     // Function i as a parabola, or as a line when its factor a is 0.
@@ -145,6 +148,10 @@ public:
     void PunkteLöschen();
     void MenüChkFktLöschen(int16_t i);
     void MenüChkPktLöschen(int16_t i);
+    // Removes the marked functions (points), closes the table up and redraws
+    // the sheet with the lists refilled; each step in the caller's trap.
+    void FunktionenEntfernen(Falle& falle, const std::function<bool(int16_t)>& markiert);
+    void PunkteEntfernen(Falle& falle, const std::function<bool(int16_t)>& markiert);
 
 private:
     // The dialogs of the core, each created on first use (HoleFenster).

@@ -4,6 +4,7 @@
 
 #include "core/error_log.h"
 #include "core/graph_core.h"
+#include "core/label_drag.h"
 #include "core/sheet_widget.h"
 #include "core/slot_index.h"
 
@@ -14,10 +15,10 @@ namespace {
 constexpr int32_t Schwarz = 0x0;
 
 // A new label element: hidden, transparent, no frame, the text's top left
-// corner at the label's top left corner.
-QLabel* NeueBeschriftung(SheetWidget& blatt, const QString& name, int nummer)
+// corner at the label's top left corner; the user can drag it.
+QLabel* NeueBeschriftung(GraphCore& k, const QString& name, int16_t nummer)
 {
-    auto* l = new QLabel(&blatt);
+    auto* l = new QLabel(&k.picSchaubild);
     l->setObjectName(QStringLiteral("%1_%2").arg(name).arg(nummer));
     l->setMargin(0);
     l->setIndent(0);
@@ -25,6 +26,7 @@ QLabel* NeueBeschriftung(SheetWidget& blatt, const QString& name, int nummer)
     l->setTextFormat(Qt::PlainText);
     l->setAutoFillBackground(false);
     l->hide();
+    new BeschriftungZiehen(k, *l, name == QLatin1String("FunkBeschriftung"), nummer);
     return l;
 }
 
@@ -66,7 +68,7 @@ void GraphCore::TextPkt(int16_t Index, const QString& s, float x, float y, float
     falle([&] {
         if (!IsLoaded(Index)) {
             PruefeNummer(Index, MaxPkt);
-            PunktBeschriftung[Index] = NeueBeschriftung(picSchaubild, QStringLiteral("PunktBeschriftung"), Index);
+            PunktBeschriftung[Index] = NeueBeschriftung(*this, QStringLiteral("PunktBeschriftung"), Index);
         }
     });
     falle([&] {
@@ -83,7 +85,7 @@ void GraphCore::TextFkt(int16_t i, const QString& s, float x, float y, float siz
 {
     if (!IsLoadedFkt(i)) {
         PruefeNummer(i, MaxFkt);
-        FunkBeschriftung[i] = NeueBeschriftung(picSchaubild, QStringLiteral("FunkBeschriftung"), i);
+        FunkBeschriftung[i] = NeueBeschriftung(*this, QStringLiteral("FunkBeschriftung"), i);
     }
     const float E = z.Einheit;
     const float xMm = AlsSingle(double(E) * x);

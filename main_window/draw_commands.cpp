@@ -167,17 +167,13 @@ void frmTessarolen::mnuPunkte_Click()
         z_.AnzPkt -= 1;
         return;
     }
-    const bool gespeichert = falle([&] {
-        const float x = alsZahl(z_.Eingabe1);
-        const float y = alsZahl(z_.Eingabe2);
-        k.pkt.PktX[n] = x;
-        k.pkt.PktY[n] = y;
-        k.pkt.PktName[n] = QStringLiteral("P");
-    });
-    if (!gespeichert) {
+    float x = 0.0f, y = 0.0f;
+    if (!falle([&] {
+            x = alsZahl(z_.Eingabe1);
+            y = alsZahl(z_.Eingabe2);
+        })) {
         z_.AnzPkt -= 1;
         return;
     }
-    falle([&] { k.PunktZeichnen(k.pkt.PktX[n], k.pkt.PktY[n], QStringLiteral("P"), n); });
-    falle([&] { k.MenüPunktEinträge(n); });
+    k.PunktEintragen(falle, n, x, y, QStringLiteral("P"));
 }

@@ -28,6 +28,7 @@ frmTessarolen::frmTessarolen(Programmzustand& zustand, QWidget* eltern)
     setCentralWidget(klient);
     kern_ = std::make_unique<GraphCore>(z_, *picSchaubild);
     baueMenüs();
+    MausAnschließen();
     resize(qMax(picSchaubild->width() + 17, menuBar()->sizeHint().width() + 8), 720);
     Form_Load();
 }

@@ -66,6 +66,7 @@ public:
 
     // ---- Printing -----------------------------------------------------------
     void mnuDrucken_Click();
+
     // ---- View, unit, colours, equations, heading and help -------------------
     void mnuAchsenZeichnen_Click();
     void mnuEinheit_Click(int Index);
@@ -76,6 +77,14 @@ public:
     void mnuÜberschrift_Click();
     void mnuAnleitung_Click();
 
+    // ---- Mouse on the sheet ----------------------------------------------
+    // The pointer in LE, rounded to one decimal, from the last move over the
+    // sheet; X and Y of the handlers are sheet millimetres.
+    float MausX = 0.0f;
+    float MausY = 0.0f;
+    void picSchaubild_MouseMove(float X, float Y);
+    void picSchaubild_MouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, float X, float Y);
+
 protected:
     void closeEvent(QCloseEvent* e) override;
 
@@ -83,6 +92,7 @@ private:
     void baueMenüs();
     void verbinde(const QString& name, std::function<void()> handler);
     void Ansichtswechsel(const QString& name, float zoom, int16_t bildlauf);
+    void MausAnschließen();
 
     Programmzustand& z_;
     std::unique_ptr<GraphCore> kern_;
