@@ -76,6 +76,8 @@ void frmTessarolen::baueMenüs()
     verbinde(QStringLiteral("mnuFktPkt"), [this] { mnuFktPkt_Click(); });
     verbinde(QStringLiteral("mnuTessarolenLöschen"), [this] { mnuTessarolenLöschen_Click(); });
     verbinde(QStringLiteral("mnuPunkteLöschen"), [this] { mnuPunkteLöschen_Click(); });
+    verbinde(QStringLiteral("mnuSpeichern"), [this] { mnuSpeichern_Click(); });
+    verbinde(QStringLiteral("mnuÖffnen"), [this] { mnuÖffnen_Click(); });
 }
 
 void frmTessarolen::verbinde(const QString& name, std::function<void()> handler)

@@ -64,12 +64,21 @@ public:
     void mnuTessarolenLöschen_Click();
     void mnuPunkteLöschen_Click();
 
+    // ---- Function file ----------------------------------------------------
+    void mnuSpeichern_Click();
+    void mnuÖffnen_Click();
+    // The entry of the last file opened at the end of the "Datei" menu.
+    void DateiEintrag(const QString& pfad);
+    // The file dialogs open where the last one was left, with its file name.
+    QString DateiOrdner, ÖffnenName, SpeichernName;
+
 protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
     void baueMenüs();
     void verbinde(const QString& name, std::function<void()> handler);
+    void Merke(const QString& pfad, QString& name);
 
     Programmzustand& z_;
     std::unique_ptr<GraphCore> kern_;
