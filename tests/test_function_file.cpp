@@ -46,7 +46,7 @@ Zeichnung volleZeichnung()
             feld[i] = anzahl == 10 ? werte[n++ % 12] : werte[n++ % 2 + 10] + 0.25f * float(i);
     });
     for (int i = 1; i <= 10; ++i)
-        f.FktText[i] = QStringLiteral("t%1").arg(i), f.FktArt[i] = "Q", d.pkt.PktName[i] = QChar(u"PNTSQ"[i % 5]);
+        f.FktText[i] = QStringLiteral("\"t%1\"").arg(i), f.FktArt[i] = "Q", d.pkt.PktName[i] = QChar(u"PNTSQ"[i % 5]);
     f.FktArt[1] = "GE", f.m[1] = 2, f.b[1] = 1;
     f.a[1] = f.c[1] = f.p[1] = f.q[1] = f.xs[1] = f.ys[1] = f.xSenkrecht[1] = f.xSenkrecht2[1] = 0;
     f.FktArt[2] = "SP", f.a[2] = 1, f.xs[2] = 1, f.ys[2] = -4, f.p[2] = -2, f.q[2] = -3;
@@ -118,6 +118,7 @@ private slots:
         const QByteArray inhalt = lies(pfad);
         QVERIFY(inhalt.startsWith("2\r\n1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\"GE\"\r\n\"y=2x+1\"\r\n0\r\n0\r\n"));
         QVERIFY(inhalt.contains("\r\n\"\xDC" "bung 3 \x96 Parabeln, Teil 1 (\xDF)\"\r\n#TRUE#\r\n"));
+        QVERIFY(inhalt.contains("\r\n\"\x84t4\x93\"\r\n"));  // a double quote in a text
         for (const char* zahl : {"\n1.234567E+07\r", "\n1.5E-07\r", "\n0.00001\r", "\n99999.99\r", "\n-3E+38\r"})
             QVERIFY2(inhalt.contains(zahl), zahl);
 
