@@ -92,6 +92,8 @@ void frmTessarolen::baueMenüs()
     // The help key of the window system opens the help as "Anleitung" does.
     auto* hilfetaste = new QShortcut(QKeySequence::HelpContents, this);
     connect(hilfetaste, &QShortcut::activated, this, [this] { mnuAnleitung_Click(); });
+    verbinde(QStringLiteral("mnuSpeichern"), [this] { mnuSpeichern_Click(); });
+    verbinde(QStringLiteral("mnuÖffnen"), [this] { mnuÖffnen_Click(); });
 }
 
 void frmTessarolen::verbinde(const QString& name, std::function<void()> handler)

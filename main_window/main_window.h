@@ -85,6 +85,14 @@ public:
     void picSchaubild_MouseMove(float X, float Y);
     void picSchaubild_MouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, float X, float Y);
 
+    // ---- Function file ----------------------------------------------------
+    void mnuSpeichern_Click();
+    void mnuÖffnen_Click();
+    // The entry of the last file opened at the end of the "Datei" menu.
+    void DateiEintrag(const QString& pfad);
+    // The file dialogs open where the last one was left, with its file name.
+    QString DateiOrdner, ÖffnenName, SpeichernName;
+
 protected:
     void closeEvent(QCloseEvent* e) override;
 
@@ -93,6 +101,7 @@ private:
     void verbinde(const QString& name, std::function<void()> handler);
     void Ansichtswechsel(const QString& name, float zoom, int16_t bildlauf);
     void MausAnschließen();
+    void Merke(const QString& pfad, QString& name);
 
     Programmzustand& z_;
     std::unique_ptr<GraphCore> kern_;

@@ -1,0 +1,129 @@
+// "Speichern unter..." and "Öffnen..." in the "Datei" menu, and the entry of
+// the last file opened at the end of that menu.
+
+#include "core/error_log.h"
+#include "core/platform.h"
+#include "core/scroll_bar.h"
+#include "main_window/function_file.h"
+#include "main_window/main_window.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QSaveFile>
+
+namespace {
+
+const QString Filter = QStringLiteral("Funktionsdateien (*.FKT)");
+constexpr qint64 MaxDateiGröße = 4 * 1024 * 1024;  // a function file is a few kilobytes
+
+Zeichnung ZeichnungVon(const GraphCore& k)
+{
+    return {k.fkt, k.pkt, k.z.AnzFkt, k.z.AnzPkt, k.Überschrift, k.GleichungenAus};
+}
+
+// True when the file exists and none may write it (the owner included).
+bool Schreibgeschützt(const QString& pfad)
+{
+    const QFileInfo info(pfad);
+    constexpr auto schreiben = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return info.exists() && !(info.permissions() & schreiben);
+}
+
+// The whole file is written to a temporary file beside it and put in place
+// only when complete, so a failure leaves the old file as it was.
+bool Schreiben(const QString& pfad, const QByteArray& inhalt)
+{
+    if (Schreibgeschützt(pfad))
+        return false;
+    QSaveFile datei(pfad);
+    if (!datei.open(QIODevice::WriteOnly))
+        return false;
+    if (datei.write(inhalt) != inhalt.size()) {
+        datei.cancelWriting();
+        return false;
+    }
+    return datei.commit();
+}
+
+}  // namespace
+
+void frmTessarolen::Merke(const QString& pfad, QString& name)
+{
+    const QFileInfo info(pfad);
+    DateiOrdner = info.absolutePath();
+    name = info.fileName();
+}
+
+void frmTessarolen::mnuSpeichern_Click()
+{
+    Plattform& plattform = *z_.plattform;
+    const QString pfad = plattform.DateiSpeichernDialog(QStringLiteral("Speichern unter"), Filter,
+                                                        DateiOrdner, SpeichernName);
+    if (!pfad.isEmpty())
+        Merke(pfad, SpeichernName);
+    if (pfad.isEmpty() || !Schreiben(pfad, FktDateiKodieren(FktDateiZeilen(ZeichnungVon(*kern_))))) {
+        plattform.MsgBox(QStringLiteral("Die Datei wurde nicht gespeichert!"), MsgSymbol::Kritisch,
+                         MsgKnoepfe::OK, QStringLiteral("Bedaure..."));
+        return;
+    }
+    const QFileInfo info(pfad);
+    const QString ordner = QDir::toNativeSeparators(info.absolutePath() + QLatin1Char('/'));
+    plattform.MsgBox(QStringLiteral("Die Datei: ") + info.fileName() + QLatin1Char('\r') +
+                         QStringLiteral("wurde erfolgreich im Verzeichnis: ") + QLatin1Char('\r') +
+                         ordner + QStringLiteral(" gespeichert!"),
+                     MsgSymbol::Information, MsgKnoepfe::OK, QStringLiteral("Erfolgsmeldung..."));
+}
+
+void frmTessarolen::mnuÖffnen_Click()
+{
+    Plattform& plattform = *z_.plattform;
+    const QString pfad = plattform.DateiÖffnenDialog(QStringLiteral("Öffnen"), Filter, DateiOrdner,
+                                                     ÖffnenName);
+    QFile datei(pfad);
+    if (pfad.isEmpty() || !QFileInfo(pfad).isFile() || !datei.open(QIODevice::ReadOnly)) {
+        plattform.MsgBox(QStringLiteral("Es wurde keine Datei geöffnet!"), MsgSymbol::Kritisch,
+                         MsgKnoepfe::OK, QStringLiteral("Bedaure..."));
+        return;
+    }
+    Merke(pfad, ÖffnenName);
+    const QStringList zeilen = FktDateiDekodieren(datei.read(MaxDateiGröße));
+    datei.close();
+
+    // Only now that the file is read does the drawing on the sheet go.
+    GraphCore& k = *kern_;
+    Falle falle(z_, QStringLiteral("frmTessarolen:mnuÖffnen_Click"));
+    falle([&] { k.Löschen(); });
+    Zeichnung d = ZeichnungVon(k);
+    FktDateiLesen(zeilen, d);
+    k.fkt = d.fkt;
+    k.pkt = d.pkt;
+    z_.AnzFkt = d.AnzFkt;
+    z_.AnzPkt = d.AnzPkt;
+    k.Überschrift = d.Überschrift;
+    k.GleichungenAus = d.GleichungenAus;
+
+    k.Zoom = 1.0f;
+    k.NeuZeichnen(falle, {}, [&] { k.MenüTessarolenEintragen(); });
+    falle([&] { k.MenüPunkteEintragen(); });
+    falle([&] { VScroll1->SetzeValue(9); });
+    Aktion(QStringLiteral("mnuFunktionsgleichungenAusblenden"))->setChecked(k.GleichungenAus);
+    DateiEintrag(pfad);
+}
+
+void frmTessarolen::DateiEintrag(const QString& pfad)
+{
+    // One entry below the separator, showing the last file opened; clicking
+    // it does nothing.
+    QAction* trenner = Aktion(QStringLiteral("mnuZusätze_0"));
+    QAction* eintrag = Aktion(QStringLiteral("mnuZusätze_1"));
+    if (!eintrag) {
+        trenner->setVisible(true);
+        eintrag = Menü(QStringLiteral("mnuDatei"))->addAction(QString());
+        eintrag->setObjectName(QStringLiteral("mnuZusätze_1"));
+    }
+    QString caption = QDir::toNativeSeparators(QFileInfo(pfad).absoluteFilePath());
+    eintrag->setText(caption.replace(QLatin1Char('&'), QStringLiteral("&&")));
+}

@@ -1,0 +1,44 @@
+#pragma once
+// The function file "*.FKT": a drawing as 206 text lines, one value per line,
+// in Windows-1252 with CR LF line ends. Numbers have a decimal point, texts
+// stand between double quotes, Booleans are #TRUE# / #FALSE#. These are free
+// functions between the tables and the lines, without any window.
+
+#include "core/tables.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+inline constexpr int FktDateiZeilenzahl = 206;
+
+// Everything a function file holds (the colours in `fkt` are not part of it).
+struct Zeichnung {
+    FunktionsTabelle fkt;
+    PunktTabelle pkt;
+    int16_t AnzFkt = 0;
+    int16_t AnzPkt = 0;
+    QString Überschrift;
+    bool GleichungenAus = false;
+};
+
+// The 206 lines of the drawing, without line ends.
+QStringList FktDateiZeilen(const Zeichnung& d);
+
+// Reads the lines into the drawing, in file order. A line that cannot be read
+// into its variable (a text where a number belongs, a number that is not
+// finite or beyond the range of a 32-bit float, a missing line) leaves that
+// variable as it was. Afterwards the counters lie in 0 ... 10 and every
+// function up to the counter has a known kind whose values agree with it.
+void FktDateiLesen(const QStringList& zeilen, Zeichnung& d);
+
+// Lines to the bytes of the file: Windows-1252, every line ended by CR LF.
+QByteArray FktDateiKodieren(const QStringList& zeilen);
+// Bytes of a file to at most 206 lines; CR LF, LF and a lone CR end a line.
+QStringList FktDateiDekodieren(const QByteArray& inhalt);
+
+// A 32-bit float as the file writes it: decimal point, at most 7 significant
+// digits, the fewest that read back to the same value; exponent form from
+// 1E+07 and below 1E-05 ("0.5", "-2", "1.5E+07").
+QString FktZahlText(float v);
