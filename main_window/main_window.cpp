@@ -76,6 +76,9 @@ void frmTessarolen::baueMenüs()
     verbinde(QStringLiteral("mnuFktPkt"), [this] { mnuFktPkt_Click(); });
     verbinde(QStringLiteral("mnuTessarolenLöschen"), [this] { mnuTessarolenLöschen_Click(); });
     verbinde(QStringLiteral("mnuPunkteLöschen"), [this] { mnuPunkteLöschen_Click(); });
+    verbinde(QStringLiteral("mnuSimGerade"), [this] { mnuSimGerade_Click(); });
+    verbinde(QStringLiteral("mnuSimAllgParabel"), [this] { mnuSimAllgParabel_Click(); });
+    verbinde(QStringLiteral("mnuSimParabel"), [this] { mnuSimParabel_Click(); });
 }
 
 void frmTessarolen::verbinde(const QString& name, std::function<void()> handler)

@@ -14,6 +14,8 @@ class QAction;
 class QMenu;
 class SheetWidget;
 class frmSchrittweiten;
+class frmSimulation;
+enum class SimArt;
 struct Programmzustand;
 
 class frmTessarolen : public QMainWindow {
@@ -58,6 +60,14 @@ public:
     void mnuScheitelform_Click();
     void mnuLöscheFunktion_Click();
 
+    // ---- Simulations -------------------------------------------------------
+    frmSimulation& Simulation();
+    // Puts the simulation window up for a kind, without showing it.
+    frmSimulation& SimulationEinrichten(SimArt art);
+    void mnuSimGerade_Click();
+    void mnuSimAllgParabel_Click();
+    void mnuSimParabel_Click();
+
     // ---- Selection and deletion dialogs -----------------------------------
     void mnuSchnittpunkte_Click();
     void mnuFktPkt_Click();
@@ -74,4 +84,5 @@ private:
     Programmzustand& z_;
     std::unique_ptr<GraphCore> kern_;
     std::unique_ptr<Dialogfenster> schrittweiten_;
+    std::unique_ptr<Dialogfenster> simulation_;
 };
