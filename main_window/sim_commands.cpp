@@ -6,6 +6,7 @@
 #include "core/number_text.h"
 #include "core/runtime_error.h"
 #include "core/scroll_bar.h"
+#include "core/twips.h"
 #include "main_window/main_window.h"
 #include "simulation/simulation.h"
 
@@ -68,7 +69,7 @@ frmSimulation& frmTessarolen::SimulationEinrichten(SimArt art)
         w->VScroll3->setVisible(dritte);
     });
     falle([&] {
-        w->cmdOK->move(w->cmdOK->x(), s.okOben / 15);
+        w->cmdOK->move(w->cmdOK->x(), Px(s.okOben));
         w->SetzeHöhe(s.höhe);
     });
     QLabel* namen[3] = {w->labEingabe1, w->labEingabe2, w->labEingabe3};
@@ -89,7 +90,7 @@ frmSimulation& frmTessarolen::SimulationEinrichten(SimArt art)
         falle([&] {
             const int16_t wert = leisten[k]->Value();
             t[k] = r.schritt < 0 ? QString::number(wert)
-                                 : ZahlTextSingle(float(wert) * z_.Schrittweite.at(size_t(r.schritt)));
+                                 : SimWertText(wert, z_.Schrittweite.at(size_t(r.schritt)));
             felder[k]->setText(t[k]);
         });
     }

@@ -110,6 +110,14 @@ float frmSimulation::wert(SimArt art, int j) const
     return float(leiste(j)->Value()) * z_.Schrittweite.at(size_t(k));
 }
 
+QString frmSimulation::wertText(SimArt art, int j) const
+{
+    const int k = kSchritt[Nr(art)][j - 1];
+    return SimWertText(leiste(j)->Value(), z_.Schrittweite.at(size_t(k)));
+}
+
+QString SimWertText(int16_t wert, float schritt) { return ZahlText(double(wert) * schritt, 7); }
+
 void frmSimulation::Form_Load() { z_.SimAktiv = true; }
 
 void frmSimulation::Entlaedt()
@@ -154,7 +162,7 @@ void frmSimulation::VScroll_Change(int j)
     if (j < 3 || allg)
         falle([&] {
             const float v = wert(*art, j);
-            feld(j)->setText(j == 1 ? ZweiStellenText(v) : ZahlTextSingle(v));
+            feld(j)->setText(j == 1 ? ZweiStellenText(v) : wertText(*art, j));
         });
     falle([&] {
         const QString t1 = txtEingabe1->text(), t2 = txtEingabe2->text(), t3 = txtEingabe3->text();
@@ -171,7 +179,7 @@ void frmSimulation::VScroll_Change(int j)
         SimWert1 = wert(*art, 1);
         SimWert2 = wert(*art, 2);
         if (allg)
-            z_.Eingabe3 = ZahlTextSingle(wert(*art, 3));
+            z_.Eingabe3 = wertText(*art, 3);
     });
     falle([&] {
         // With a full table every step shows the limit message: holding an

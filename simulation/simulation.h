@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <array>
+#include <cstdint>
 #include <optional>
 
 class Bildlaufleiste;
@@ -23,6 +24,10 @@ enum class SimArt { Gerade, AllgParabel, NormParabel };
 // The caption of each kind, and the kind of a caption (none for others).
 QString SimCaption(SimArt art);
 std::optional<SimArt> SimArtVon(const QString& caption);
+// A parameter as its field shows it: bar value times step width in the
+// user's locale, up to 7 significant digits. The product is taken before it
+// is rounded to a 32-bit float, so that 33 steps of 0.03 read 0,99.
+QString SimWertText(int16_t wert, float schritt);
 
 class frmSimulation : public Dialogfenster {
 public:
@@ -64,6 +69,7 @@ private:
     Bildlaufleiste* leiste(int j) const;
     QLineEdit* feld(int j) const;
     float wert(SimArt art, int j) const;
+    QString wertText(SimArt art, int j) const;
 
     Programmzustand& z_;
     GraphCore& kern_;
