@@ -18,9 +18,9 @@ void Bildschirmflaeche::markiere(int x0, int y0, int x1, int y1)
     y1 = std::min(y1, hoehePx_ - 1);
     if (x0 > x1 || y0 > y1)
         return;
-    for (int ky = y0 / kachel_; ky <= y1 / kachel_; ++ky) {
+    for (int ky = y0 / kachelH_; ky <= y1 / kachelH_; ++ky) {
         unsigned char* zeile = beschrieben_.data() + size_t(ky) * size_t(kachelnX_);
-        std::fill(zeile + x0 / kachel_, zeile + x1 / kachel_ + 1, 1);
+        std::fill(zeile + x0 / kachelB_, zeile + x1 / kachelB_ + 1, 1);
     }
 }
 
@@ -33,7 +33,7 @@ void Bildschirmflaeche::markiereStrecke(int x0, int y0, int x1, int y1)
     const int rand1 = maskeVon_ + maskeBreite_;
     const long long dx = (long long)x1 - x0, dy = (long long)y1 - y0;
     const long long laenge = std::max(std::llabs(dx), std::llabs(dy));
-    const int stuecke = int(std::min<long long>(laenge / kachel_ + 1, 1 << 16));
+    const int stuecke = int(std::min<long long>(laenge / kachelH_ + 1, 1 << 16));
     int ax = x0, ay = y0;
     for (int k = 1; k <= stuecke; ++k) {
         const int bx = int(x0 + dx * k / stuecke), by = int(y0 + dy * k / stuecke);
@@ -77,23 +77,31 @@ bool Bildschirmflaeche::HintergrundHolen(const QByteArray& schluessel)
     pixelZugriff();
     const uchar* quelle = hintergrund_.constBits();
     const qsizetype quellZeile = hintergrund_.bytesPerLine();
-    const size_t pixelBytes = sizeof(QRgb);
+    constexpr size_t kachelBytes = kachelB_ * sizeof(QRgb);
     for (int ky = 0; ky < kachelnY_; ++ky) {
         const unsigned char* flaggen = beschrieben_.data() + size_t(ky) * size_t(kachelnX_);
-        const int y0 = ky * kachel_, y1 = std::min(y0 + kachel_, hoehePx_);
-        for (int kx = 0; kx < kachelnX_;) {
-            if (!ganzBeschrieben_ && !flaggen[kx]) {
-                ++kx;
-                continue;
-            }
-            int ende = kx + 1;
-            while (ende < kachelnX_ && (ganzBeschrieben_ || flaggen[ende]))
-                ++ende;
-            const int x0 = kx * kachel_, x1 = std::min(ende * kachel_, breitePx_);
+        const int y0 = ky * kachelH_, y1 = std::min(y0 + kachelH_, hoehePx_);
+        if (ganzBeschrieben_) {
             for (int y = y0; y < y1; ++y)
-                std::memcpy(bits_ + y * zeilenLaenge_ + x0 * pixelBytes,
-                            quelle + y * quellZeile + x0 * pixelBytes, size_t(x1 - x0) * pixelBytes);
-            kx = ende;
+                std::memcpy(bits_ + y * zeilenLaenge_, quelle + y * quellZeile,
+                            size_t(breitePx_) * sizeof(QRgb));
+            continue;
+        }
+        for (int kx = 0; kx < kachelnX_; ++kx) {
+            if (!flaggen[kx])
+                continue;
+            const size_t x0 = size_t(kx) * kachelBytes;
+            const int breite = std::min(kachelB_, breitePx_ - kx * kachelB_);
+            // A whole tile row is one copy of fixed size, which the compiler
+            // writes out in place.
+            for (int y = y0; y < y1; ++y) {
+                uchar* ziel = bits_ + y * zeilenLaenge_ + x0;
+                const uchar* von = quelle + y * quellZeile + x0;
+                if (breite == kachelB_)
+                    std::memcpy(ziel, von, kachelBytes);
+                else
+                    std::memcpy(ziel, von, size_t(breite) * sizeof(QRgb));
+            }
         }
     }
     std::fill(beschrieben_.begin(), beschrieben_.end(), 0);

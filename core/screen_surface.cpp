@@ -23,8 +23,8 @@ Bildschirmflaeche::Bildschirmflaeche(float breiteMm, float hoeheMm, qreal pixelV
     bild_.fill(Qt::white);
     breitePx_ = bild_.width();
     hoehePx_ = bild_.height();
-    kachelnX_ = (breitePx_ + kachel_ - 1) / kachel_;
-    kachelnY_ = (hoehePx_ + kachel_ - 1) / kachel_;
+    kachelnX_ = (breitePx_ + kachelB_ - 1) / kachelB_;
+    kachelnY_ = (hoehePx_ + kachelH_ - 1) / kachelH_;
     beschrieben_.assign(size_t(kachelnX_) * size_t(kachelnY_), 0);
 }
 

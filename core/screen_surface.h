@@ -73,9 +73,10 @@ private:
     std::function<void()> melder_;
 
     // The kept background and the drawing state it was kept with; the tiles
-    // of kachel_ pixels written since it was last put back (all of them
-    // after Cls).
-    static constexpr int kachel_ = 16;
+    // of kachelB_ by kachelH_ pixels written since it was last put back (all
+    // of them after Cls).
+    static constexpr int kachelB_ = 8;
+    static constexpr int kachelH_ = 8;
     QImage hintergrund_;
     QByteArray hintergrundSchluessel_;
     struct Zustand {
