@@ -229,7 +229,7 @@ int main(int argc, char** argv)
         Schlicht schlicht(g, blatt.Flaeche(), z.AnzFkt);
         const bool nurEigen = qEnvironmentVariableIsSet("BENCH_NUR_EIGEN");
         const double plain = nurEigen ? 0.0 : MedianMs(n, [&] { schlicht.zeichne(g); });
-        std::printf("ratio %.0f: image %dx%d, redraw median %.3f ms, plain drawLine median %.3f ms, "
+        std::printf("ratio %.0f: image %dx%d, full redraw median %.3f ms, plain drawLine median %.3f ms, "
                     "%.1fx faster, %zu messages\n",
                     verhaeltnis, blatt.Flaeche().Bild().width(), blatt.Flaeche().Bild().height(),
                     eigen, plain, plain / eigen, plattform.meldungen.size());

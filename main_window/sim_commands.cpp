@@ -81,8 +81,8 @@ frmSimulation& frmTessarolen::SimulationEinrichten(SimArt art)
         falle([&] {
             const int16_t wert =
                 r.erstSchritt < 0 ? 0 : AlsInteger(Teile(1.0, z_.Schrittweite.at(size_t(r.erstSchritt))));
-            // Maximum, then minimum, then value: each setting that moves the
-            // value runs the bar's handler at once.
+            // The range, then the value: each setting that moves the value
+            // runs the bar's handler at once, one that leaves it runs none.
             leisten[k]->SetzeBereich(r.minimum, r.maximum);
             leisten[k]->SetzeValue(wert);
         });
