@@ -1,9 +1,13 @@
 // Times the full redraw of the sheet (clear, axes, ten functions of every
 // kind, ten points with labels) on the screen surface at device pixel ratio
-// 1 and 2, and the same picture drawn the plain way with one QPainter
-// drawLine per segment and a round-cap pen on an image of the same size.
-// Prints the medians; not part of the test run.
+// 1 and 2, one step of a simulation (a click on a bar with nine functions
+// and the simulated curve, ten points and their labels: redraw, curve,
+// label, list entry, equation), and the same picture drawn the plain way
+// with one QPainter drawLine per segment and a round-cap pen on an image of
+// the same size. Prints the medians; not part of the test run.
 
+#include "core/scroll_bar.h"
+#include "simulation/simulation.h"
 #include "tests/support/sheet_fixture.h"
 
 #include <QApplication>
@@ -40,7 +44,7 @@ double MedianMs(int n, F&& f)
     return Median(t);
 }
 
-void Fuelle(Zeichenblatt& t)
+void Fuelle(Zeichenblatt& t, bool zehnte = true)
 {
     t.gerade(2.0f, -3.0f);
     t.gerade(-0.5f, 4.0f);
@@ -51,7 +55,8 @@ void Fuelle(Zeichenblatt& t)
     t.scheitelform(-2.0f, 1.0f);
     t.allgemein(-0.5f, 1.0f, 6.0f);
     t.allgemein(2.0f, -1.0f, -10.0f);
-    t.allgemein(0.25f, 4.0f, -2.0f);
+    if (zehnte)
+        t.allgemein(0.25f, 4.0f, -2.0f);
     for (int k = 0; k < 10; ++k)
         t.punkt(-8.0f + 1.7f * k, -10.0f + 2.2f * k, k % 2 ? "P" : "N");
 }
@@ -63,10 +68,10 @@ struct Schlicht {
     std::vector<std::vector<QPointF>> kurven;
     QStringList beschriftungen;
 
-    Schlicht(GraphCore& g, Bildschirmflaeche& vorbild)
+    Schlicht(GraphCore& g, Bildschirmflaeche& vorbild, int anzahl)
         : bild(vorbild.Bild().size(), QImage::Format_RGB32), s(vorbild.PixelProMm())
     {
-        for (int i = 1; i <= g.z.AnzFkt; ++i) {
+        for (int i = 1; i <= anzahl; ++i) {
             std::vector<QPointF> k;
             for (float x = -90.0f; x <= 90.0f; x = x + 0.1f) {
                 const auto& f = g.fkt;
@@ -121,6 +126,61 @@ struct Schlicht {
     }
 };
 
+// One step of the simulation of a general parabola: nine functions and ten
+// points in the table, the curve in slot 10, a click on bar 2 back and forth.
+void SimSchritt(qreal verhaeltnis, int n, bool nurEigen)
+{
+    QTemporaryDir ordner;
+    SkriptPlattform plattform;
+    Programmzustand z;
+    z.plattform = &plattform;
+    z.Programmpfad = ordner.path() + QStringLiteral("/");
+    z.Schrittweite = {0.05f, 0.5f, 0.05f, 0.5f, 0.5f};
+    SheetWidget blatt(nullptr, verhaeltnis);
+    GraphCore g(z, blatt);
+    Zeichenblatt t;
+    Fuelle(t, false);
+    g.fkt = t.g.fkt;
+    g.pkt = t.g.pkt;
+    g.DefFarben();
+    z.AnzFkt = t.z.AnzFkt;
+    z.AnzPkt = t.z.AnzPkt;
+    g.Überschrift = QStringLiteral("Geraden und Parabeln");
+    g.MenüTessarolenEintragen();
+    g.MenüPunkteEintragen();
+    frmSimulation w(z, g);
+    w.setWindowTitle(SimCaption(SimArt::AllgParabel));
+    for (Bildlaufleiste* b : {w.VScroll1, w.VScroll2, w.VScroll3})
+        b->SetzeBereich(100, -100);
+    w.VScroll1->SetzeValue(10);
+    w.VScroll3->SetzeValue(-4);
+    int richtung = 1;
+    const double schritt = MedianMs(n, [&] {
+        w.VScroll2->triggerAction(richtung > 0 ? QAbstractSlider::SliderSingleStepSub
+                                               : QAbstractSlider::SliderSingleStepAdd);
+        richtung = -richtung;
+    });
+    // The picture of the step against a redraw from scratch of the same state.
+    const QImage schnell = blatt.Flaeche().Bild().copy();
+    g.ausgabe->Cls();
+    g.Achsen();
+    g.TessarolenZeichnen();
+    g.PunkteZeichnen();
+    g.FunktionZeichnen(int16_t(z.AnzFkt + 1));
+    const bool gleich = schnell == blatt.Flaeche().Bild();
+    if (!gleich && qEnvironmentVariableIsSet("BENCH_BILD")) {
+        schnell.save(qEnvironmentVariable("BENCH_BILD") + QStringLiteral("-sim-%1.png").arg(int(verhaeltnis)));
+        blatt.Flaeche().Bild().save(qEnvironmentVariable("BENCH_BILD") +
+                                    QStringLiteral("-neu-%1.png").arg(int(verhaeltnis)));
+    }
+    Schlicht schlicht(g, blatt.Flaeche(), z.AnzFkt + 1);
+    const double plain = nurEigen ? 0.0 : MedianMs(n, [&] { schlicht.zeichne(g); });
+    std::printf("ratio %.0f: simulation step median %.3f ms, plain drawLine median %.3f ms, "
+                "%.1fx faster, picture %s a redraw from scratch, %zu messages\n",
+                verhaeltnis, schritt, plain, plain / schritt, gleich ? "equals" : "DIFFERS from",
+                plattform.meldungen.size());
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -131,6 +191,10 @@ int main(int argc, char** argv)
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const int n = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
     for (qreal verhaeltnis : {1.0, 2.0}) {
+        if (qEnvironmentVariableIsSet("BENCH_NUR_SIMULATION")) {
+            SimSchritt(verhaeltnis, n, qEnvironmentVariableIsSet("BENCH_NUR_EIGEN"));
+            continue;
+        }
         QTemporaryDir ordner;
         SkriptPlattform plattform;
         Programmzustand z;
@@ -162,13 +226,14 @@ int main(int argc, char** argv)
         const double pkt = MedianMs(n, [&] { g.PunkteZeichnen(); });
         std::printf("  parts: clear %.3f, axes %.3f, functions %.3f, points %.3f ms\n", cls, achsen,
                     fkt, pkt);
-        Schlicht schlicht(g, blatt.Flaeche());
+        Schlicht schlicht(g, blatt.Flaeche(), z.AnzFkt);
         const bool nurEigen = qEnvironmentVariableIsSet("BENCH_NUR_EIGEN");
         const double plain = nurEigen ? 0.0 : MedianMs(n, [&] { schlicht.zeichne(g); });
-        std::printf("ratio %.0f: image %dx%d, redraw median %.3f ms, plain drawLine median %.3f ms, "
+        std::printf("ratio %.0f: image %dx%d, full redraw median %.3f ms, plain drawLine median %.3f ms, "
                     "%.1fx faster, %zu messages\n",
                     verhaeltnis, blatt.Flaeche().Bild().width(), blatt.Flaeche().Bild().height(),
                     eigen, plain, plain / eigen, plattform.meldungen.size());
+        SimSchritt(verhaeltnis, n, nurEigen);
     }
     return 0;
 }

@@ -3,6 +3,7 @@
 // printer page. Measured in millimetres, origin top left, y downwards.
 // Colours are &HBBGGRR values (red in the low byte).
 
+#include <QByteArray>
 #include <QColor>
 #include <QString>
 #include <cstdint>
@@ -47,4 +48,12 @@ public:
     // Colour of the pixel at (x, y); -1 where there is none (printer, outside).
     virtual int32_t Point(float x, float y) = 0;
     virtual bool IstDrucker() const = 0;
+
+    // The grid, axes and heading change only with the unit, the view and the
+    // heading, so a target may keep their picture under a key of these.
+    // HintergrundMerken keeps the present picture and drawing state;
+    // HintergrundHolen puts them back and answers true when a picture is kept
+    // under that key (the printer keeps none).
+    virtual bool HintergrundHolen(const QByteArray&) { return false; }
+    virtual void HintergrundMerken(const QByteArray&) {}
 };

@@ -60,6 +60,8 @@ void GraphCore::Funktionsgleichung(int16_t i)
         if (ys != 0.0f)
             falle([&] { GleichungsText += VorZeichen(ys); });
         parabelAnker = !GraphAußerhalb && (art == QLatin1String("SP") || a != 0.0f);
+        if (a == 0.0f)
+            xAnker = -xHalb;  // flat: the label stands at the left, as on a horizontal line
     } else if (art == QLatin1String("NP")) {
         GleichungsText += QStringLiteral("x") + Quadrat;
         if (fkt.p[i] != 0.0f)

@@ -82,6 +82,18 @@ public:
     void NeuZeichnen(Falle& falle, const std::function<void()>& nachAchsen = {},
                      const std::function<void()>& nachFunktionen = {});
 
+    // ---- Simulated curves ---------------------------------------------------
+    // The curve of the simulation window, from number texts with a decimal
+    // point, put into the slot after the last function, drawn and listed
+    // while the count stays as it was; true when a curve was drawn.
+    bool SimGeradeZeichnen(const QString& mText, const QString& bText);
+    bool simAllgParabelZeichnen(const QString& aText, const QString& bText, const QString& cText);
+    bool simNormParabelZeichnen(const QString& xsText, const QString& ysText);
+    // Draws line i as GeradeZeichnen does; the second argument is not read.
+    void GeradeSimZeichnen(int16_t i, float nichtGelesen);
+    // The simulated curve was not kept: its label leaves the sheet.
+    void SimKurveVerwerfen();
+
     // ---- Labels and legend ----------------------------------------------
     std::array<QLabel*, 11> PunktBeschriftung{};  // element n for point n
     std::array<QLabel*, 11> FunkBeschriftung{};   // element i for function i

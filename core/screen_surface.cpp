@@ -23,6 +23,9 @@ Bildschirmflaeche::Bildschirmflaeche(float breiteMm, float hoeheMm, qreal pixelV
     bild_.fill(Qt::white);
     breitePx_ = bild_.width();
     hoehePx_ = bild_.height();
+    kachelnX_ = (breitePx_ + kachelB_ - 1) / kachelB_;
+    kachelnY_ = (hoehePx_ + kachelH_ - 1) / kachelH_;
+    beschrieben_.assign(size_t(kachelnX_) * size_t(kachelnY_), 0);
 }
 
 void Bildschirmflaeche::geaendert()
@@ -140,6 +143,7 @@ void Bildschirmflaeche::senkrecht(int px, int ya, int yb, QRgb farbe)
 
 void Bildschirmflaeche::strecke(int x0, int y0, int x1, int y1, QRgb farbe)
 {
+    markiereStrecke(x0, y0, x1, y1);
     if (y0 == y1) {
         waagerecht(x0, x1, y0, farbe);
         return;
@@ -240,7 +244,10 @@ void Bildschirmflaeche::Line(float x1, float y1, float x2, float y2, std::option
 void Bildschirmflaeche::PSet(float x, float y, int32_t farbe)
 {
     pixelZugriff();
-    stempel(geklemmt(x * pixelProMm_), geklemmt(y * pixelProMm_), AlsRgb(farbe));
+    const int px = geklemmt(x * pixelProMm_), py = geklemmt(y * pixelProMm_);
+    markiere(px + maskeVon_, py + maskeVon_, px + maskeVon_ + maskeBreite_ - 1,
+             py + maskeVon_ + maskeBreite_ - 1);
+    stempel(px, py, AlsRgb(farbe));
     CurrentX = x;
     CurrentY = y;
     geaendert();
@@ -259,6 +266,7 @@ QFont Bildschirmflaeche::schrift() const
 
 void Bildschirmflaeche::Print(const QString& text)
 {
+    markiereText(text);
     const QFont f = schrift();
     {
         QPainter maler(&bild_);
@@ -281,6 +289,7 @@ float Bildschirmflaeche::TextWidth(const QString& text)
 
 void Bildschirmflaeche::Cls()
 {
+    ganzBeschrieben_ = true;
     bild_.fill(Qt::white);
     CurrentX = 0.0f;
     CurrentY = 0.0f;

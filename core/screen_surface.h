@@ -25,6 +25,8 @@ public:
     void Cls() override;
     int32_t Point(float x, float y) override;
     bool IstDrucker() const override { return false; }
+    bool HintergrundHolen(const QByteArray& schluessel) override;
+    void HintergrundMerken(const QByteArray& schluessel) override;
 
     const QImage& Bild() const { return bild_; }
     qreal PixelVerhaeltnis() const { return verhaeltnis_; }
@@ -49,6 +51,10 @@ private:
     void fuelleZeile(int y, int xa, int xb, QRgb farbe);
     void geaendert();
     QFont schrift() const;
+    // Tiles of the picture written since the kept background was put back.
+    void markiere(int x0, int y0, int x1, int y1);
+    void markiereStrecke(int x0, int y0, int x1, int y1);
+    void markiereText(const QString& text);
 
     float breiteMm_;
     float hoeheMm_;
@@ -65,4 +71,25 @@ private:
     std::vector<Spanne> spalten_;  // per column offset maskeVon_ + k: the rows
     bool geaendert_ = false;
     std::function<void()> melder_;
+
+    // The kept background and the drawing state it was kept with; the tiles
+    // of kachelB_ by kachelH_ pixels written since it was last put back (all
+    // of them after Cls).
+    static constexpr int kachelB_ = 8;
+    static constexpr int kachelH_ = 8;
+    QImage hintergrund_;
+    QByteArray hintergrundSchluessel_;
+    struct Zustand {
+        int DrawWidth;
+        int32_t ForeColor;
+        bool FontBold;
+        float FontSize;
+        QString FontName;
+        float CurrentX, CurrentY;
+    };
+    Zustand hintergrundZustand_{};
+    int kachelnX_ = 0;
+    int kachelnY_ = 0;
+    std::vector<unsigned char> beschrieben_;
+    bool ganzBeschrieben_ = true;
 };

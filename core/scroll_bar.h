@@ -19,6 +19,8 @@ public:
     void SetzeValue(int16_t v);
     void SetzeSmallChange(int16_t n) { setSingleStep(n); }
     void SetzeLargeChange(int16_t n) { setPageStep(n); }
+    // Ends the repeating of an arrow held down.
+    void StoppeWiederholung() { setRepeatAction(SliderNoAction); }
 
     // Runs after every change of the value.
     std::function<void()> Change;

@@ -94,6 +94,9 @@ void frmTessarolen::baueMenüs()
     connect(hilfetaste, &QShortcut::activated, this, [this] { mnuAnleitung_Click(); });
     verbinde(QStringLiteral("mnuSpeichern"), [this] { mnuSpeichern_Click(); });
     verbinde(QStringLiteral("mnuÖffnen"), [this] { mnuÖffnen_Click(); });
+    verbinde(QStringLiteral("mnuSimGerade"), [this] { mnuSimGerade_Click(); });
+    verbinde(QStringLiteral("mnuSimAllgParabel"), [this] { mnuSimAllgParabel_Click(); });
+    verbinde(QStringLiteral("mnuSimParabel"), [this] { mnuSimParabel_Click(); });
 }
 
 void frmTessarolen::verbinde(const QString& name, std::function<void()> handler)

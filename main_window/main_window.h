@@ -14,6 +14,8 @@ class QAction;
 class QMenu;
 class SheetWidget;
 class frmSchrittweiten;
+class frmSimulation;
+enum class SimArt;
 struct Programmzustand;
 
 class frmTessarolen : public QMainWindow {
@@ -57,6 +59,14 @@ public:
     void mnuNormalform_Click();
     void mnuScheitelform_Click();
     void mnuLöscheFunktion_Click();
+
+    // ---- Simulations -------------------------------------------------------
+    frmSimulation& Simulation();
+    // Puts the simulation window up for a kind, without showing it.
+    frmSimulation& SimulationEinrichten(SimArt art);
+    void mnuSimGerade_Click();
+    void mnuSimAllgParabel_Click();
+    void mnuSimParabel_Click();
 
     // ---- Selection and deletion dialogs -----------------------------------
     void mnuSchnittpunkte_Click();
@@ -106,4 +116,5 @@ private:
     Programmzustand& z_;
     std::unique_ptr<GraphCore> kern_;
     std::unique_ptr<Dialogfenster> schrittweiten_;
+    std::unique_ptr<Dialogfenster> simulation_;
 };

@@ -58,7 +58,7 @@ void EquationsTest::gleichung_data()
     // Rounding, the borders of the vertical case, unrounded leading factors.
     r("GE 1.004 0", "y=1x"), r("GE 0.004 0", "y=0x"), r("GE 500 0", "y=500x");
     r("GE 600 0", "0 = x"), r("GE 600 2", "0 = x+2"), r("AP 0.3333333 0 0", "y=0,3333333x²");
-    r("AP 0 2 3", "y=0(x-2)²+3", 1234), r("AP 1 0.125 0.375", "y=(x-0,12)²+0,38");
+    r("AP 0 2 3", "y=0(x-2)²+3", -90), r("AP 1 0.125 0.375", "y=(x-0,12)²+0,38");
     r("NP 0.3333333 -0.004", "y=x²+0,33x0"), r("XX 1 1", "y=", 1234), r("ge 1 1", "y=", 1234);
 }
 

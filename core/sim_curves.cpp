@@ -1,0 +1,110 @@
+// The curve that the simulation window shows: it lives in the slot after the
+// last function from one step of the simulation to the next, and becomes a
+// function of the drawing only when the window's "Ok" raises the count.
+
+#include "core/graph_core.h"
+#include "core/number_text.h"
+#include "core/platform.h"
+#include "core/runtime_error.h"
+
+#include <QLabel>
+#include <cmath>
+#include <initializer_list>
+
+namespace {
+
+float Zahl(const QString& text) { return AlsSingle(Val(text)); }
+
+// Raises the count for the slot of the curve and lowers it again on the way
+// out, also when a step fails.
+class SimSlot {
+public:
+    explicit SimSlot(Programmzustand& z) : z_(z) { n = ++z_.AnzFkt; }
+    ~SimSlot() { --z_.AnzFkt; }
+    SimSlot(const SimSlot&) = delete;
+    SimSlot& operator=(const SimSlot&) = delete;
+    int16_t n;
+
+private:
+    Programmzustand& z_;
+};
+
+// The steps shared by the three kinds: the limit, the slot, the fields
+// (only when no text is empty), the plot and the list entry.
+template <class Setzen>
+bool SimKurve(GraphCore& g, std::initializer_list<const QString*> texte, Setzen&& setzen)
+{
+    if (g.z.AnzFkt >= MaxFkt) {
+        if (g.z.plattform)
+            g.z.plattform->MsgBox(FunktionsGrenzeText());
+        return false;
+    }
+    SimSlot slot(g.z);
+    for (const QString* t : texte)
+        if (t->isEmpty())
+            return false;
+    setzen(g.fkt, slot.n);
+    g.FunktionZeichnen(slot.n);
+    g.MenüFunktionsEinträge(slot.n);
+    return true;
+}
+
+}  // namespace
+
+bool GraphCore::SimGeradeZeichnen(const QString& mText, const QString& bText)
+{
+    return SimKurve(*this, {&mText, &bText}, [&](FunktionsTabelle& t, int16_t n) {
+        t.FktArt[n] = QStringLiteral("GE");
+        t.m[n] = Zahl(mText);
+        t.b[n] = Zahl(bText);
+        t.a[n] = 0.0f;
+    });
+}
+
+bool GraphCore::simAllgParabelZeichnen(const QString& aText, const QString& bText,
+                                       const QString& cText)
+{
+    return SimKurve(*this, {&aText, &bText, &cText}, [&](FunktionsTabelle& t, int16_t n) {
+        t.FktArt[n] = QStringLiteral("AP");
+        t.b[n] = Zahl(bText);
+        t.a[n] = Zahl(aText);
+        t.c[n] = Zahl(cText);
+        t.p[n] = 0.0f;
+        t.q[n] = t.c[n];
+        t.xs[n] = t.b[n];
+        t.ys[n] = t.c[n];
+        if (t.a[n] == 0.0f) {
+            // y = 0(x - xs)² + ys is the line y = ys. Every part of the
+            // program that takes a = 0 for a line reads m and b, so they
+            // hold that line, and the curve is drawn as it will be drawn
+            // once kept.
+            t.m[n] = 0.0f;
+            t.b[n] = t.ys[n];
+        }
+    });
+}
+
+bool GraphCore::simNormParabelZeichnen(const QString& xsText, const QString& ysText)
+{
+    return SimKurve(*this, {&xsText, &ysText}, [&](FunktionsTabelle& t, int16_t n) {
+        const float xs = Zahl(xsText);
+        const float ys = Zahl(ysText);
+        t.FktArt[n] = QStringLiteral("SP");
+        t.a[n] = 1.0f;
+        t.p[n] = AlsSingle(double(t.a[n]) * -2.0 * xs);
+        t.q[n] = AlsSingle(std::pow(double(xs), 2) * t.a[n] + ys);
+        t.xs[n] = xs;
+        t.ys[n] = ys;
+    });
+}
+
+void GraphCore::GeradeSimZeichnen(int16_t i, float) { GeradeZeichnen(i); }
+
+void GraphCore::SimKurveVerwerfen()
+{
+    const int16_t n = z.AnzFkt + 1;
+    if (IsLoadedFkt(n) && n <= MaxFkt) {
+        delete FunkBeschriftung[n];
+        FunkBeschriftung[n] = nullptr;
+    }
+}
