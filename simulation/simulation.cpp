@@ -208,32 +208,31 @@ QString frmSimulation::FGL(const QString& xs, const QString& ys) const
 
 void frmSimulation::ZeichneParabel(float a, float xs, float ys)
 {
-    Falle falle(z_, QStringLiteral("frmSimulation:ZeichneParabel"));
-    GraphCore& g = kern_;
-    Ausgabe& aus = *g.ausgabe;
     const double E = z_.Einheit;
-    falle([&] { aus.DrawWidth = StrichBreite(0.6f, aus); });
-    falle([&] {
-        for (float x = -g.xHalb; x <= g.xHalb; x = x + 0.1f) {
-            const double y = double(a) / E * std::pow(x - E * xs, 2) + E * ys;
-            if (std::fabs(y) < g.yHalb)
-                aus.PSet(g.XPos(x), g.YPos(float(y)), aus.ForeColor);
-        }
-    });
+    ZeichneKurve(QStringLiteral("frmSimulation:ZeichneParabel"),
+                 [&](float x) { return double(a) / E * std::pow(x - E * xs, 2) + E * ys; });
 }
 
 void frmSimulation::ZeichneGerade(float m, float b)
 {
-    Falle falle(z_, QStringLiteral("frmSimulation:ZeichneGerade"));
+    const double E = z_.Einheit;
+    ZeichneKurve(QStringLiteral("frmSimulation:ZeichneGerade"),
+                 [&](float x) { return double(m) * x + E * b; });
+}
+
+// Samples y(x) every 0.1 mm across the grid straight onto the sheet, where
+// it lies inside the grid.
+void frmSimulation::ZeichneKurve(const QString& ort, const std::function<double(float)>& y)
+{
+    Falle falle(z_, ort);
     GraphCore& g = kern_;
     Ausgabe& aus = *g.ausgabe;
-    const double E = z_.Einheit;
     falle([&] { aus.DrawWidth = StrichBreite(0.6f, aus); });
     falle([&] {
         for (float x = -g.xHalb; x <= g.xHalb; x = x + 0.1f) {
-            const double y = double(m) * x + E * b;
-            if (std::fabs(y) < g.yHalb)
-                aus.PSet(g.XPos(x), g.YPos(float(y)), aus.ForeColor);
+            const double wert = y(x);
+            if (std::fabs(wert) < g.yHalb)
+                aus.PSet(g.XPos(x), g.YPos(float(wert)), aus.ForeColor);
         }
     });
 }

@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <array>
+#include <functional>
 #include <cstdint>
 #include <optional>
 
@@ -57,6 +58,7 @@ public:
     // The curves plotted straight onto the sheet, without the tables.
     void ZeichneParabel(float a, float xs, float ys);
     void ZeichneGerade(float m, float b);
+    void ZeichneKurve(const QString& ort, const std::function<double(float)>& y);
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
