@@ -7,37 +7,20 @@
 class EquationsTest : public QObject {
     Q_OBJECT
 private slots:
-    void vorzeichen_data();
-    void vorzeichen();
+    void vorzeichen()
+    {
+        const std::pair<QString, const char*> faelle[] = {
+            {VorZeichen(2), "+2"}, {VorZeichen(0), "+0"}, {VorZeichen(-1.5f), "-1,5"}, {VorZeichen(0.125f), "+0,12"},
+            {VorZeichen(0.375f), "+0,38"}, {VorZeichen(-3.14159f), "-3,14"}, {VorZeichen(-0.004f), "0"},
+            {VZ("3"), "+ 3"}, {VZ("-2.5"), "- 2.5"}, {VZ("+4"), "+ 4"}, {VZ(""), "+ "}, {VZ("- 3"), "-  3"},
+            {VZ_minus("3"), "- 3"}, {VZ_minus("-2"), "+ 2"}, {VZ_minus("+1"), "- 1"}, {VZ_minus(""), "- "},
+            {VZ_minus("- 3"), "+  3"}};
+        for (const auto& [ist, soll] : faelle)
+            QCOMPARE(ist, QString::fromUtf8(soll));
+    }
     void gleichung_data();
     void gleichung();
 };
-
-void EquationsTest::vorzeichen_data()
-{
-    QTest::addColumn<QString>("aufruf");
-    QTest::addColumn<QString>("argument");
-    QTest::addColumn<QString>("erwartet");
-    const auto r = [](const char* f, const char* s, const char* e) {
-        QTest::addRow("%s(%s)", f, s) << QString(f) << QString(s) << QString(e);
-    };
-    r("VorZeichen", "2", "+2"), r("VorZeichen", "0", "+0"), r("VorZeichen", "-1.5", "-1,5");
-    r("VorZeichen", "0.125", "+0,12"), r("VorZeichen", "0.375", "+0,38");
-    r("VorZeichen", "-3.14159", "-3,14"), r("VorZeichen", "-0.004", "0");
-    r("VZ", "3", "+ 3"), r("VZ", "-2.5", "- 2.5"), r("VZ", "+4", "+ 4"), r("VZ", "", "+ ");
-    r("VZ", "- 3", "-  3"), r("VZ_minus", "3", "- 3"), r("VZ_minus", "-2", "+ 2");
-    r("VZ_minus", "+1", "- 1"), r("VZ_minus", "", "- "), r("VZ_minus", "- 3", "+  3");
-}
-
-void EquationsTest::vorzeichen()
-{
-    QFETCH(QString, aufruf);
-    QFETCH(QString, argument);
-    QFETCH(QString, erwartet);
-    QCOMPARE(aufruf == "VZ"         ? VZ(argument)
-             : aufruf == "VZ_minus" ? VZ_minus(argument)
-                                    : VorZeichen(argument.toFloat()), erwartet);
-}
 
 void EquationsTest::gleichung_data()
 {
@@ -64,10 +47,7 @@ void EquationsTest::gleichung_data()
 
 void EquationsTest::gleichung()
 {
-    QFETCH(QString, funktion);
-    QFETCH(QString, text);
-    QFETCH(float, xAnker);
-    QFETCH(bool, fehler);
+    QFETCH(QString, funktion); QFETCH(QString, text); QFETCH(float, xAnker); QFETCH(bool, fehler);
     Zeichenblatt t;
     const int16_t i = t.funktion(funktion);
     t.g.GraphAußerhalb = std::isnan(xAnker);
