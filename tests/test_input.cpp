@@ -45,14 +45,18 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("zahl");
         QTest::addColumn<QString>("danach");
-        const char* gut[][2] = {{"2,5", "2.5"}, {"1.5/2.5", ".6"}, {"2/1,5", "1.33333333333333"},
-                                {"3/", "3"}, {"5.", "5."}, {"-", "-"}, {"", ""}};
+        const char* gut[][2] = {{"2,5", "2.5"}, {"0,5", "0.5"}, {"1.5/2.5", ".6"}, {"2/1,5", "1.33333333333333"},
+                                {"2/3", ".666666666666667"}, {"-1/4", "-.25"}, {"1,5/2", ".75"}, {"3/", "3"},
+                                {"5.", "5."}, {"-", "-"}, {"+", "+"}, {"", ""}};
         for (auto& [text, danach] : gut)
             QTest::newRow(text) << QString(text) << true << QString(danach);
-        const QStringList schlecht{"/2", "abc", ".5", "2-3", "-2/-3", "1/2/3", "1.5.2", "1,5,2",
-                                   "1/0", "3/0,0", QString(40, '9'), "1/0." + QString(40, '0') + '1'};
-        for (const QString& t : schlecht)  // refused, with the commas turned into points
-            QTest::newRow(qPrintable(t.left(12))) << t << false << QString(t).replace(',', '.');
+        const char* schlecht[][2] = {{"/2", "/2"}, {"abc", "abc"}, {".5", ".5"}, {",5", ",5"}, {"2-3", "2-3"},
+                                     {"-2/-3", "-2/-3"}, {"1/2/3", "1/2/3"}, {"1.5.2", "1.5.2"}, {"1,5,2", "1.5.2"},
+                                     {"1/0", "1/0"}, {"3/0,0", "3/0.0"}};
+        for (auto& [text, danach] : schlecht)  // refused, the commas up to the refusal turned into points
+            QTest::newRow(text) << QString(text) << false << QString(danach);
+        for (const QString& t : {QString(40, '9'), "1/0." + QString(40, '0') + '1'})  // beyond a float
+            QTest::newRow(qPrintable(t.left(12))) << t << false << t;
     }
     void istZahl()
     {
@@ -93,29 +97,35 @@ private slots:
                titel);
     }
 
-    // A faulty or empty field keeps the focus; "Abbrechen" still works.
-    void feldNichtVerlassen_data()
+    // Leaving the first field by Tab, Return or "Ok" ('!'): a faulty or empty field keeps the focus,
+    // "Abbrechen" still works; a trailing point, comma or slash is cut from an accepted one.
+    void feldVerlassen_data()
     {
         QTest::addColumn<QString>("tasten");
-        QTest::addColumn<bool>("ok");
-        QTest::newRow("leer, Tab") << "\t" << false;
-        QTest::newRow("leer, Return") << "\r" << false;
-        QTest::newRow("leer, Ok") << "" << true;
-        QTest::newRow("1/2/3, Tab") << "1/2/3\t" << false;
-        QTest::newRow("3/0,0, Ok") << "3/0,0" << true;  // no message while typing either
+        QTest::addColumn<QString>("feld");  // empty: refused
+        QTest::addColumn<QString>("eingabe");
+        for (const char* t : {"\t", "\r", "!", "1/2/3\t", "3/0,0!"})  // no message while typing either
+            QTest::newRow(t) << t << "" << "";
+        QTest::newRow("3/") << "3/\t" << "3" << "3";
+        QTest::newRow("5,") << "5,\t" << "5" << "5";
+        QTest::newRow("1,5/2") << "1,5/2\r" << "1,5/2" << ".75";
     }
-    void feldNichtVerlassen()
+    void feldVerlassen()
     {
         QFETCH(QString, tasten);
-        QFETCH(bool, ok);
+        QFETCH(QString, feld);
+        QFETCH(QString, eingabe);
         Zeichenblatt b;
         b.z.Eingabe1 = b.z.Eingabe2 = b.z.Eingabe3 = "7";
         QVERIFY(!oeffne(b, [&](frmEingabe& d) {
-            tippe(d, tasten);
-            if (ok)
-                klick(d.cmdOK);
-            QCOMPARE(d.focusWidget(), d.txtEingabe1);
-            QCOMPARE(d.labGleichung->text(), Fehler);
+            for (QChar c : tasten)
+                c == '!' ? klick(d.cmdOK) : tippe(d, c);
+            QCOMPARE(d.focusWidget(), feld.isEmpty() ? d.txtEingabe1 : d.txtEingabe2);
+            if (feld.isEmpty())
+                QCOMPARE(d.labGleichung->text(), Fehler);
+            QCOMPARE(d.txtEingabe1->text(), feld.isEmpty() ? tasten.chopped(1) : feld);
+            if (!feld.isEmpty())
+                QCOMPARE(b.z.Eingabe1, eingabe);
             klick(d.cmdAbbrechen);
         }));
         QCOMPARE(b.z.Eingabe1 + b.z.Eingabe2 + b.z.Eingabe3, QString());
@@ -151,8 +161,8 @@ private slots:
                 klick(d.cmdHilfe);
                 QCOMPARE(d.labHilfe->isVisible(), sichtbar);
             }
-            const QString text = d.labHilfe->text();
-            QVERIFY(text.startsWith("Dezimalzeichen: Punkt oder Komma.\n") && text.count('\n') == 2);
+            QCOMPARE(d.labHilfe->text(), "Dezimalzeichen: Punkt oder Komma.\nBruchstrich mit Schrägstrich (Bsp: 2/3)."
+                                         "\nNächstes Feld mit Tab- oder Return-Taste.");
             klick(d.cmdOK);  // the empty field is checked only now, and refused
             QCOMPARE(d.focusWidget(), d.txtEingabe1);
             tippe(d, "2");
