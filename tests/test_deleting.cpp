@@ -73,24 +73,26 @@ struct Blatt : Fenster {
 class DeletingTest : public QObject {
     Q_OBJECT
 private slots:
-    void deleteFirstTwoOfThreeFunctions()
+    // The rest moves down with its values, dragged label and vertical x; colours stay with the slot.
+    void deleteFirstTwoOfFourFunctions()
     {
         Blatt w;
         w.gerade(1, 0);
         w.gerade(2, 1);
         w.gerade(-1, 3);
+        w.gerade(501, 0, 3.0f);
         w.k().fkt.FktLabelX[3] = 4.5f;  // as if dragged there
         w.lösche(true, {1, 2});
         const FunktionsTabelle& t = w.k().fkt;
-        QCOMPARE(w.z.AnzFkt, int16_t(1));
-        QCOMPARE((QList<float>{t.m[1], t.b[1], t.FktLabelX[1], t.m[2]}), (QList<float>{-1, 3, 4.5f, 0}));
-        QCOMPARE(t.FktArt[2], QString());
-        QCOMPARE(w.farbe(-2.0f, 5.0f), 0xFF);  // drawn in the first colour
+        QCOMPARE(w.z.AnzFkt, int16_t(2));
+        QCOMPARE((QList<float>{t.m[1], t.b[1], t.FktLabelX[1], t.m[2], t.xSenkrecht[2], t.xSenkrecht2[2], t.m[3]}),
+                 (QList<float>{-1, 3, 4.5f, 501, 3, 3, 0}));
+        QCOMPARE(t.FktArt[3], QString());
+        QCOMPARE((QList<int>{w.farbe(-2, 5), w.farbe(3, -5), t.Farbe[1], t.Farbe[2]}),
+                 (QList<int>{0xFF, 0xFF00, 0xFF, 0xFF00}));  // drawn in the colours of their new slots
         QVERIFY(w.farbe(1.5f, 4.0f) != 0xFF00);
-        QCOMPARE(w.k().FunkBeschriftung[1]->text(), QStringLiteral("g1"));
+        QCOMPARE(w.k().FunkBeschriftung[1]->text() + w.k().FktWahl().chkFkt(0).text(), QStringLiteral("g1g1:y=-x+3"));
         QCOMPARE(w.k().FunkBeschriftung[1]->x(), SheetWidget::AlsPixel(w.k().XPos(45.0f)));
-        QCOMPARE(w.k().FktWahl().chkFkt(0).text(), QStringLiteral("g1:y=-x+3"));
-        QCOMPARE((QList<int>{t.Farbe[1], t.Farbe[2]}), (QList<int>{0xFF, 0xFF00}));
         w.prüfeReste();
     }
 
@@ -104,25 +106,12 @@ private slots:
         w.lösche(false, {2, 4});
         const PunktTabelle& p = w.k().pkt;
         QCOMPARE(w.z.AnzPkt, int16_t(3));
-        QCOMPARE((QList<float>{p.PktX[1], p.PktX[2], p.PktX[3], p.PktX[4]}), (QList<float>{1, 3, 5, 0}));
+        QCOMPARE((QList<float>{p.PktX[1], p.PktX[2], p.PktX[3], p.PktX[4], p.PktLabelX[3], p.PktLabelY[2]}),
+                 (QList<float>{1, 3, 5, 0, 7.0f, 3.4f}));
         QCOMPARE((QStringList{p.PktName[1], p.PktName[2], p.PktName[3]}), (QStringList{"P", "S", "Q"}));
-        QCOMPARE((QList<float>{p.PktLabelX[3], p.PktLabelY[2]}), (QList<float>{7.0f, 3.4f}));
-        QCOMPARE(w.k().PunktBeschriftung[3]->text(), QStringLiteral("Q3(5/5)"));
-        QCOMPARE(w.k().PktWahl().chkPkt(1).text(), QStringLiteral("S2(3,/3,)"));
-        QVERIFY(w.farbe(2, 2) != 0x4000);
-        QCOMPARE(w.farbe(3, 3), 0x4000);
+        QCOMPARE(w.k().PunktBeschriftung[3]->text() + w.k().PktWahl().chkPkt(1).text(), "Q3(5/5)S2(3,/3,)");
+        QVERIFY(w.farbe(2, 2) != 0x4000 && w.farbe(3, 3) == 0x4000);
         w.prüfeReste();
-    }
-
-    void verticalLineMovesDown()
-    {
-        Blatt w;
-        w.gerade(0, 2);
-        w.gerade(501, 0, 3.0f);
-        w.lösche(true, {1});
-        QCOMPARE((QList<float>{w.k().fkt.m[1], w.k().fkt.xSenkrecht[1], w.k().fkt.xSenkrecht2[1]}),
-                 (QList<float>{501, 3, 3}));
-        QCOMPARE(w.farbe(3, 5), 0xFF);
     }
 
     void nothingTickedStillRedrawsAndCancelChangesNothing()
@@ -184,9 +173,8 @@ private slots:
         w.menü("mnuLöscheFunktion");
         QCOMPARE(w.k().Überschrift, QString());
         QCOMPARE((QList<int>{w.z.AnzFkt, w.z.AnzPkt}), (QList<int>{0, 0}));
-        QCOMPARE((QStringList{w.k().fkt.FktText[1], w.k().pkt.PktName[1]}), (QStringList{"", ""}));
-        QCOMPARE(w.k().fkt.m[2], 0.0f);
-        QCOMPARE(w.k().fkt.Farbe[1], 0x123456);
+        QCOMPARE(w.k().fkt.FktText[1] + w.k().pkt.PktName[1], QString());
+        QCOMPARE((QList<float>{w.k().fkt.m[2], float(w.k().fkt.Farbe[1])}), (QList<float>{0, 0x123456}));
         w.prüfeReste();
         w.gerade(0.5f, 0);  // the next function is number 1 in the first colour
         QCOMPARE(w.k().FunkBeschriftung[1]->text(), QStringLiteral("g1"));
