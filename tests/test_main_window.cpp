@@ -16,7 +16,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStyleOptionSlider>
 
 namespace {
 QStringList captions(const QList<QAction*>& aktionen)
@@ -27,19 +26,10 @@ QStringList captions(const QList<QAction*>& aktionen)
     return t;
 }
 
-// Clicks the up or down arrow of a vertical scroll bar.
+// The up or down arrow of a vertical scroll bar.
 void pfeil(QScrollBar* leiste, bool hoch)
 {
-    QStyleOptionSlider opt;
-    opt.initFrom(leiste);
-    opt.orientation = Qt::Vertical;
-    opt.minimum = leiste->minimum();
-    opt.maximum = leiste->maximum();
-    opt.sliderPosition = leiste->sliderPosition();
-    opt.subControls = QStyle::SC_All;
-    const auto teil = hoch ? QStyle::SC_ScrollBarSubLine : QStyle::SC_ScrollBarAddLine;
-    const QRect r = leiste->style()->subControlRect(QStyle::CC_ScrollBar, &opt, teil, leiste);
-    QTest::mouseClick(leiste, Qt::LeftButton, {}, r.center());
+    leiste->triggerAction(hoch ? QAbstractSlider::SliderSingleStepSub : QAbstractSlider::SliderSingleStepAdd);
 }
 
 std::array<float, 5> start() { return {0.05f, 0.5f, 0.05f, 0.5f, 0.5f}; }
@@ -83,8 +73,8 @@ private slots:
         QCOMPARE((QList<int>{w.z.AnzFkt, w.z.AnzPkt, w.z.SimAktiv}), (QList<int>{0, 0, 0}));
         QCOMPARE((QList<float>{w.z.Einheit, k.Zoom, k.MitteX, k.MitteY, k.xHalb, k.yHalb}),
                  (QList<float>{10, 1, 100, 148.5f, 90, 130}));
-        QCOMPARE(k.fkt.Farbe[1], 0xFF);
-        QCOMPARE(k.fkt.Farbe[10], 0x8080);
+        QCOMPARE(QList<int32_t>(k.fkt.Farbe.begin() + 1, k.fkt.Farbe.begin() + 11),
+                 (QList<int32_t>{0xFF, 0xFF00, 0xFF0000, 0x80, 0xC0C0, 0x8080FF, 0xC000C0, 0x40C0, 0x80C0FF, 0x8080}));
         QCOMPARE(w.f->HilfeDatei, w.z.Programmpfad + QStringLiteral("fktHilfe.hlp"));
         QVERIFY(!k.FktWahl().isVisible() && !k.PktWahl().isVisible());
         // The step widths are set without the dialog ever shown.
@@ -146,8 +136,7 @@ private slots:
         // The up arrow raises m's step width to 0.10 and no further.
         for (int i = 0; i < 7; ++i)
             pfeil(d.VScroll1[0], true);
-        QCOMPARE(w.z.Schrittweite[0], 0.10f);
-        QCOMPARE(d.txtEingabe1[0]->text(), QStringLiteral("0,1"));
+        QCOMPARE(d.txtEingabe1[0]->text() + ' ' + QString::number(w.z.Schrittweite[0]), QStringLiteral("0,1 0.1"));
         // b: 0.05 per arrow, 0.10 per page, never below 0.05.
         pfeil(d.VScroll1[1], false);
         QCOMPARE(w.z.Schrittweite[1], 0.45f);
@@ -160,8 +149,7 @@ private slots:
         QTest::mouseClick(d.cmdOK, Qt::LeftButton);
         QVERIFY(!d.isVisible());
         w.menü("mnuSchrittweiten");
-        QCOMPARE(&w.f->Schrittweiten(), &d);
-        QCOMPARE(w.z.Schrittweite[0], 0.10f);
+        QVERIFY(&w.f->Schrittweiten() == &d && w.z.Schrittweite[0] == 0.10f);
         // The title-bar box drops it; the next showing starts afresh.
         d.close();
         QCOMPARE(w.z.Schrittweite[0], 0.10f);
@@ -171,30 +159,27 @@ private slots:
         w.f->Schrittweiten().hide();
     }
 
-    // The list dialogs are fitted to the counts (tops and heights in twips)
-    // and shown modally.
+    // The list dialogs are fitted to the counts (tops and heights in twips) and shown modally.
     void listDialogLayouts_data()
     {
         QTest::addColumn<QString>("menü");
         QTest::addColumn<int>("anzahl");
-        QTest::addColumn<QList<int>>("oben");  // action buttons ..., "Abbrechen"
-        QTest::addColumn<int>("hoehe");
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("3 functions") << "mnuSchnittpunkte" << 3
-                                     << QList<int>{1125, 1380, 1635, 1890, 2145, 2440} << 2775 << "";
-        QTest::newRow("10 points") << "mnuFktPkt" << 10 << QList<int>{3750, 4005, 4260, 4555} << 4890 << "";
-        QTest::newRow("0 functions to delete") << "mnuTessarolenLöschen" << 0 << QList<int>{40, 335} << 1100
-                                               << "Tessarolen löschen";
-        QTest::newRow("4 points to delete") << "mnuPunkteLöschen" << 4 << QList<int>{1540, 1835} << 2600
-                                            << "Punkte löschen";
+        QTest::addColumn<QList<int>>("oben");  // action buttons ..., "Abbrechen", then the dialog's height
+        QTest::addColumn<QStringList>("texte");  // the title, then the buttons' captions
+        QTest::newRow("3 functions") << "mnuSchnittpunkte" << 3 << QList<int>{1125, 1380, 1635, 1890, 2145, 2440, 2775}
+                                     << QStringList{"", "Nullstellen", "Y-Achsenschnittpunkt", "Scheitelkoordinaten",
+                                                    "Schnittpunkte", "Punktprobe", "Abbrechen"};
+        QTest::newRow("10 points") << "mnuFktPkt" << 10 << QList<int>{3750, 4005, 4260, 4555, 4890}
+                                   << QStringList{"", "Gerade aus 2 Punkten", "Parabel aus 2 Punkten",
+                                                  "Abstand zweier Punkte", "Abbrechen"};
+        QTest::newRow("0 functions to delete") << "mnuTessarolenLöschen" << 0 << QList<int>{40, 335, 1100}
+                                               << QStringList{"Tessarolen löschen", "Löschen", "Abbrechen"};
+        QTest::newRow("4 points to delete") << "mnuPunkteLöschen" << 4 << QList<int>{1540, 1835, 2600}
+                                            << QStringList{"Punkte löschen", "Löschen", "Abbrechen"};
     }
     void listDialogLayouts()
     {
-        QFETCH(QString, menü);
-        QFETCH(int, anzahl);
-        QFETCH(QList<int>, oben);
-        QFETCH(int, hoehe);
-        QFETCH(QString, caption);
+        QFETCH(QString, menü); QFETCH(int, anzahl); QFETCH(QList<int>, oben); QFETCH(QStringList, texte);
         Fenster w;
         w.z.AnzFkt = w.z.AnzPkt = int16_t(anzahl);
         QList<QPushButton*> knöpfe;
@@ -213,19 +198,18 @@ private slots:
             d = &lösch;
         }
         QList<int> ist;
+        QStringList gezeigt;
         bool modal = false;
         w.menü(menü.toUtf8().constData(), [&] {
             modal = d->isVisible() && d->isModal();
+            gezeigt << (texte[0].isEmpty() ? "" : d->windowTitle());
             for (QPushButton* k : knöpfe)
-                ist << ObenTwips(*k);
+                ist << ObenTwips(*k), gezeigt << k->text();
             QTest::mouseClick(knöpfe.last(), Qt::LeftButton);  // "Abbrechen"
         });
-        QVERIFY(modal);
-        QVERIFY(!d->isVisible());
-        QCOMPARE(ist, oben);
-        QCOMPARE(d->Höhe(), hoehe);
-        if (!caption.isEmpty())
-            QCOMPARE(d->windowTitle(), caption);
+        QVERIFY(modal && !d->isVisible());
+        QCOMPARE(ist << d->Höhe(), oben);
+        QCOMPARE(gezeigt, texte);
         // One more entry moves the buttons down by one entry height.
         w.z.AnzFkt = w.z.AnzPkt = int16_t(anzahl + (anzahl < 10));
         if (anzahl < 10) {
