@@ -8,11 +8,6 @@
 #include "tests/support/sheet_fixture.h"
 #include "tests/support/test_main.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTimer>
 #include <cmath>
 
 namespace {

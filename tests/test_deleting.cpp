@@ -6,11 +6,6 @@
 #include "tests/support/test_main.h"
 #include "tests/support/window_fixture.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QRandomGenerator>
-
 namespace {
 struct Blatt : Fenster {
     // Added as the commands add them: stored, drawn, listed.

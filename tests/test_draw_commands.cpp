@@ -7,11 +7,6 @@
 #include "tests/support/test_main.h"
 #include "tests/support/window_fixture.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-
 namespace {
 enum Ende { Ok, Abbrechen, Schliessen };
 

@@ -2,8 +2,6 @@
 #include "tests/support/sheet_fixture.h"
 #include "tests/support/test_main.h"
 
-#include <QLabel>
-
 class EquationsTest : public QObject {
     Q_OBJECT
 private slots:

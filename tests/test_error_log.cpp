@@ -5,12 +5,6 @@
 #include "tests/support/scripted_platform.h"
 #include "tests/support/test_main.h"
 
-#include <QDir>
-#include <QFile>
-#include <QRegularExpression>
-#include <QSysInfo>
-#include <QTemporaryDir>
-
 namespace {
 QStringList zeilen(const QString& pfad)
 {

@@ -3,11 +3,6 @@
 #include "tests/support/sheet_fixture.h"
 #include "tests/support/test_main.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTimer>
-
 const QString Fehler = QStringLiteral("Fehlerhafte Eingabe!!");
 
 // Shows the dialog through EingabeBox and runs `bedienen` on it. Answers

@@ -11,12 +11,6 @@
 #include "main_window/app_setup.h"
 #include "tests/support/window_fixture.h"
 
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QMessageBox>
-#include <QPushButton>
-
 namespace {
 QStringList captions(const QList<QAction*>& aktionen)
 {

@@ -4,9 +4,6 @@
 
 #include "core/selection_dialogs.h"
 
-#include <QCheckBox>
-#include <QLabel>
-
 constexpr int32_t Rot = 0xFF, Gruen = 0xFF00;  // colours of slots 1 and 2
 
 class PlottingTest : public QObject {

@@ -8,9 +8,6 @@
 #include "tests/support/sheet_fixture.h"
 #include "tests/support/test_main.h"
 
-#include <QCheckBox>
-#include <QRandomGenerator>
-#include <QRegularExpression>
 #include <cmath>
 
 class RobustnessTest : public QObject {

@@ -6,10 +6,6 @@
 #include "tests/support/sheet_fixture.h"
 #include "tests/support/test_main.h"
 
-#include <QCheckBox>
-#include <QPushButton>
-#include <QTimer>
-
 class SelectionListsTest : public QObject {
     Q_OBJECT
 private slots:

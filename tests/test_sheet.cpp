@@ -5,7 +5,6 @@
 #include "tests/support/sheet_fixture.h"
 #include "tests/support/test_main.h"
 
-#include <QPainter>
 #include <QPrinter>
 
 namespace {
