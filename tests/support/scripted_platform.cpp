@@ -12,8 +12,7 @@ template <class T> T nächste(std::deque<T>& antworten, T sonst)
 }
 }  // namespace
 
-MsgAntwort SkriptPlattform::MsgBox(const QString& text, MsgSymbol symbol, MsgKnoepfe knoepfe,
-                                   const QString& titel)
+MsgAntwort SkriptPlattform::MsgBox(const QString& text, MsgSymbol symbol, MsgKnoepfe knoepfe, const QString& titel)
 {
     meldungen.push_back({text, symbol, knoepfe, titel});
     if (beiMeldung)
@@ -21,8 +20,7 @@ MsgAntwort SkriptPlattform::MsgBox(const QString& text, MsgSymbol symbol, MsgKno
     return nächste(msgAntworten, MsgAntwort::OK);
 }
 
-QString SkriptPlattform::InputBox(const QString& prompt, const QString& titel,
-                                  const QString& vorgabe)
+QString SkriptPlattform::InputBox(const QString& prompt, const QString& titel, const QString& vorgabe)
 {
     eingaben.push_back({prompt, titel, vorgabe});
     return nächste(inputAntworten, QString());
@@ -69,14 +67,8 @@ QStringList SkriptPlattform::Texte() const
 
 void SkriptPlattform::Leeren()
 {
-    meldungen.clear();
-    eingaben.clear();
-    msgAntworten.clear();
-    inputAntworten.clear();
-    farbVorgaben.clear();
-    farbAntworten.clear();
-    dateiDialoge.clear();
-    dateiAntworten.clear();
+    meldungen.clear(), eingaben.clear(), msgAntworten.clear(), inputAntworten.clear();
+    farbVorgaben.clear(), farbAntworten.clear(), dateiDialoge.clear(), dateiAntworten.clear();
     hilfeAufrufe.clear();
     druckDialoge = 0;
 }
