@@ -69,6 +69,7 @@ private slots:
                  (QList<float>{10, 1, 100, 148.5f, 90, 130}));
         QCOMPARE(QList<int32_t>(k.fkt.Farbe.begin() + 1, k.fkt.Farbe.begin() + 11),
                  (QList<int32_t>{0xFF, 0xFF00, 0xFF0000, 0x80, 0xC0C0, 0x8080FF, 0xC000C0, 0x40C0, 0x80C0FF, 0x8080}));
+        QCOMPARE(w.f->HilfeDatei, w.z.Programmpfad + QStringLiteral("fktHilfe.hlp"));
         // No dialog shown; the step widths are set without the dialog ever shown.
         QVERIFY(!k.FktWahl().isVisible() && !k.PktWahl().isVisible() && !w.f->Schrittweiten().isVisible());
         QCOMPARE(w.z.Schrittweite, start());
