@@ -171,40 +171,30 @@ private slots:
     {
         QFETCH(QString, menü); QFETCH(int, anzahl); QFETCH(QList<int>, oben); QFETCH(QStringList, texte);
         Fenster w;
-        w.z.AnzFkt = w.z.AnzPkt = int16_t(anzahl);
-        QList<QPushButton*> knöpfe;
-        Dialogfenster* d = nullptr;
-        if (menü == "mnuSchnittpunkte" || menü == "mnuFktPkt") {
-            WahlDialog& wahl = menü == "mnuFktPkt" ? static_cast<WahlDialog&>(w.k().PktWahl())
-                                                   : static_cast<WahlDialog&>(w.k().FktWahl());
-            for (int i = 0; i < wahl.AnzahlAktionen(); ++i)
-                knöpfe << &wahl.cmdAktion(i);
-            knöpfe << &wahl.cmdAbbrechen();
-            d = &wahl;
-        } else {
-            LöschDialog& lösch = menü == "mnuPunkteLöschen" ? static_cast<LöschDialog&>(w.k().PktLöschen())
-                                                            : static_cast<LöschDialog&>(w.k().FktLöschen());
-            knöpfe << &lösch.cmdLöschen() << &lösch.cmdAbbrechen();
-            d = &lösch;
-        }
-        QList<int> ist;
-        QStringList gezeigt;
-        bool modal = false;
-        w.menü(menü.toUtf8().constData(), [&] {
-            modal = d->isVisible() && d->isModal();
-            gezeigt << (texte[0].isEmpty() ? "" : d->windowTitle());
-            for (QPushButton* k : knöpfe)
-                ist << ObenTwips(*k), gezeigt << k->text();
-            QTest::mouseClick(knöpfe.last(), Qt::LeftButton);  // "Abbrechen"
-        });
-        QVERIFY(modal && !d->isVisible());
-        QCOMPARE(ist << d->Höhe(), oben);
+        // Opens the dialog through the menu with n entries, reads it and presses "Abbrechen".
+        const auto zeige = [&](int n, QList<int>& ist, QStringList& gezeigt) {
+            w.z.AnzFkt = w.z.AnzPkt = int16_t(n);
+            w.menü(menü.toUtf8().constData(), [&] {
+                auto* d = dynamic_cast<Dialogfenster*>(QApplication::activeModalWidget());
+                QVERIFY(d);
+                QList<QPushButton*> knöpfe = d->findChildren<QPushButton*>();
+                std::sort(knöpfe.begin(), knöpfe.end(), [](auto* a, auto* b) { return ObenTwips(*a) < ObenTwips(*b); });
+                gezeigt << (texte[0].isEmpty() ? "" : d->windowTitle());
+                for (QPushButton* k : knöpfe)
+                    ist << ObenTwips(*k), gezeigt << k->text();
+                ist << d->Höhe();
+                QTest::mouseClick(knöpfe.last(), Qt::LeftButton);
+                QVERIFY(!d->isVisible());
+            });
+        };
+        QList<int> ist, mehr;
+        QStringList gezeigt, egal;
+        zeige(anzahl, ist, gezeigt);
+        QCOMPARE(ist, oben);
         QCOMPARE(gezeigt, texte);
-        // One more entry moves the buttons down by one entry height.
-        w.z.AnzFkt = w.z.AnzPkt = int16_t(anzahl + (anzahl < 10));
-        if (anzahl < 10) {
-            w.menü(menü.toUtf8().constData(), [&] { QTest::mouseClick(knöpfe.last(), Qt::LeftButton); });
-            QCOMPARE(ObenTwips(*knöpfe.first()), oben.first() + 375);
+        if (anzahl < 10) {  // one more entry moves the buttons down by one entry height
+            zeige(anzahl + 1, mehr, egal);
+            QCOMPARE(mehr.value(0), oben.first() + 375);
         }
     }
 };
