@@ -36,7 +36,11 @@ private slots:
         QList<int> b;
         for (float mm : {0.2f, 0.4f, 0.5f, 0.6f, 0.0f, 0.01f})
             b << StrichBreite(mm, eins) << StrichBreite(mm, zwei);
-        QCOMPARE(b, (QList<int>{1, 2, 2, 3, 2, 4, 2, 5, 0, 0, 1, 1}));  // 0.5 mm at 2 px: 4.5 rounds to even
+        QImage bild(10, 10, QImage::Format_RGB32);
+        QPainter maler(&bild);
+        Druckerflaeche zehn(maler, 254, 10, 10);  // 10 pixels per mm: halves round to even
+        b << StrichBreite(0.25f, zehn) << StrichBreite(1.25f, zehn);
+        QCOMPARE(b, (QList<int>{1, 2, 2, 3, 2, 4, 2, 5, 0, 0, 1, 1, 2, 12}));
     }
 
     // Read from what Achsen prints and draws, not from a copy of its loop.
