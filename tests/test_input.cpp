@@ -144,7 +144,10 @@ private slots:
             }
             QCOMPARE(d.labHilfe->text(), "Dezimalzeichen: Punkt oder Komma.\nBruchstrich mit Schrägstrich (Bsp: 2/3)."
                                          "\nNächstes Feld mit Tab- oder Return-Taste.");
+            klick(d.cmdOK);  // refused: the focus goes back into the empty field
+            QCOMPARE(d.focusWidget(), d.txtEingabe1);
             tippe(d, "2");
+            QCOMPARE(b.z.Eingabe1, QStringLiteral("2"));
             d.close();
         });
         // The title-bar box unloads the dialog and counts as cancelled; the next use starts afresh.

@@ -65,10 +65,12 @@ private slots:
         for (ChkFeld* feld : {&wahl.chkPkt, &b.g.PktLöschen().chkLöschen})
             QCOMPARE((*feld)(0).text() + ' ' + (*feld)(1).text(), "P1(2,/-1,5) S2(0,/3,46)");
         QCOMPARE(b.g.aktuellerPunkt(1), int16_t(2));
+        ChkFeld& löschen = b.g.PktLöschen().chkLöschen;
+        wahl.chkPkt.SetzeHaken(0, true), löschen.SetzeHaken(0, true);
         b.g.MenüChkPktLöschen(2);
         b.g.MenüChkPktLöschen(1);  // element 0 stays, hidden and unticked
-        QVERIFY(!wahl.chkPkt.Existiert(1) && !b.g.PktLöschen().chkLöschen.Existiert(1));
-        QVERIFY(wahl.chkPkt(0).isHidden() && !wahl.chkPkt.Angehakt(0));
+        for (ChkFeld* feld : {&wahl.chkPkt, &löschen})
+            QVERIFY(!feld->Existiert(1) && (*feld)(0).isHidden() && !feld->Angehakt(0));
     }
 
     // A freshly opened dialog has the focus on "Abbrechen", so Return acts on nothing.
