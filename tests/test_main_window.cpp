@@ -20,10 +20,16 @@ QStringList captions(const QList<QAction*>& aktionen)
     return t;
 }
 
-// The up or down arrow of a vertical scroll bar.
+// Clicks the up or down arrow of a vertical scroll bar.
 void pfeil(QScrollBar* leiste, bool hoch)
 {
-    leiste->triggerAction(hoch ? QAbstractSlider::SliderSingleStepSub : QAbstractSlider::SliderSingleStepAdd);
+    QStyleOptionSlider opt;
+    opt.initFrom(leiste);
+    opt.orientation = Qt::Vertical;
+    opt.minimum = leiste->minimum(), opt.maximum = leiste->maximum(), opt.sliderPosition = leiste->sliderPosition();
+    opt.subControls = QStyle::SC_All;
+    const auto teil = hoch ? QStyle::SC_ScrollBarSubLine : QStyle::SC_ScrollBarAddLine;
+    QTest::mouseClick(leiste, Qt::LeftButton, {}, leiste->style()->subControlRect(QStyle::CC_ScrollBar, &opt, teil, leiste).center());
 }
 
 std::array<float, 5> start() { return {0.05f, 0.5f, 0.05f, 0.5f, 0.5f}; }
