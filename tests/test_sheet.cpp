@@ -85,10 +85,10 @@ private slots:
         Zeichenblatt s;
         s.g.Achsen();
         Bildschirmflaeche& f = s.flaeche();
-        // grid, y axis, x axis, paper, margin left of the grid, outside the sheet
-        QCOMPARE((QList<int>{f.Point(145.0f, 86.0f), f.Point(100.0f, 48.5f), f.Point(150.0f, 148.5f), f.Point(102.5f, 86.0f),
-                             f.Point(5.0f, 188.5f), f.Point(-1.0f, 0.0f)}),
-                 (QList<int>{0xC0C0C0, 0, 0, 0xFFFFFF, 0xFFFFFF, -1}));
+        // grid every 5 mm across and down, y axis, x axis, paper, margin left of the grid, outside the sheet
+        QCOMPARE((QList<int>{f.Point(145.0f, 86.0f), f.Point(102.5f, 143.5f), f.Point(100.0f, 48.5f), f.Point(150.0f, 148.5f),
+                             f.Point(102.5f, 86.0f), f.Point(5.0f, 188.5f), f.Point(-1.0f, 0.0f)}),
+                 (QList<int>{0xC0C0C0, 0xC0C0C0, 0, 0, 0xFFFFFF, 0xFFFFFF, -1}));
         auto schwarzImKopf = [&] {  // the heading stands 10 mm above the grid, only when there is one
             int n = 0;
             for (float y = 8.5f; y < 14.5f; y += 0.2f)
