@@ -102,6 +102,9 @@ private slots:
         QVERIFY(schwarzImKopf() > 0);
         f.Cls();
         QCOMPARE(f.Point(100.0f, 148.5f), 0xFFFFFF);
+        Bildschirmflaeche doppelt(200, 297, 2.0);  // two device pixels per pixel: the whole page still fits
+        doppelt.PSet(199.0f, 296.0f, 0x123456);
+        QCOMPARE(doppelt.Point(199.0f, 296.0f), 0x123456);
     }
 
     // At 96 dpi onto an image, the printer target's grid and axis lines fall on the same pixel columns as on
