@@ -3,17 +3,11 @@
 #include "tests/support/sheet_fixture.h"
 #include "tests/support/test_main.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTimer>
-
 const QString Fehler = QStringLiteral("Fehlerhafte Eingabe!!");
 
-// Shows the dialog through EingabeBox and runs `bedienen` on it. Answers
-// whether the dialog was still shown afterwards; it is then hidden.
-static bool oeffne(Zeichenblatt& b, const auto& bedienen,
-                   const QString& titel = QStringLiteral("Lineare Funktion:"))
+// Shows the dialog through EingabeBox and runs `bedienen` on it. Answers whether the dialog was still
+// shown afterwards; it is then hidden.
+static bool oeffne(Zeichenblatt& b, const auto& bedienen, const QString& titel = QStringLiteral("Lineare Funktion:"))
 {
     bool offen = false;
     QTimer::singleShot(0, [&] {
@@ -45,20 +39,22 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("zahl");
         QTest::addColumn<QString>("danach");
-        const char* gut[][2] = {{"2,5", "2.5"}, {"1.5/2.5", ".6"}, {"2/1,5", "1.33333333333333"},
-                                {"3/", "3"}, {"5.", "5."}, {"-", "-"}, {"", ""}};
+        const char* gut[][2] = {{"2,5", "2.5"}, {"0,5", "0.5"}, {"1.5/2.5", ".6"}, {"2/1,5", "1.33333333333333"},
+                                {"2/3", ".666666666666667"}, {"-1/4", "-.25"}, {"1,5/2", ".75"}, {"3/", "3"},
+                                {"5.", "5."}, {"-", "-"}, {"+", "+"}, {"", ""}};
         for (auto& [text, danach] : gut)
             QTest::newRow(text) << QString(text) << true << QString(danach);
-        const QStringList schlecht{"/2", "abc", ".5", "2-3", "-2/-3", "1/2/3", "1.5.2", "1,5,2",
-                                   "1/0", "3/0,0", QString(40, '9'), "1/0." + QString(40, '0') + '1'};
-        for (const QString& t : schlecht)  // refused, with the commas turned into points
-            QTest::newRow(qPrintable(t.left(12))) << t << false << QString(t).replace(',', '.');
+        const char* schlecht[][2] = {{"/2", "/2"}, {"abc", "abc"}, {".5", ".5"}, {",5", ",5"}, {"2-3", "2-3"},
+                                     {"-2/-3", "-2/-3"}, {"1/2/3", "1/2/3"}, {"1.5.2", "1.5.2"}, {"1,5,2", "1.5.2"},
+                                     {"1/0", "1/0"}, {"3/0,0", "3/0.0"}};
+        for (auto& [text, danach] : schlecht)  // refused, the commas up to the refusal turned into points
+            QTest::newRow(text) << QString(text) << false << QString(danach);
+        for (const QString& t : {QString(40, '9'), "1/0." + QString(40, '0') + '1'})  // beyond a float
+            QTest::newRow(qPrintable(t.left(12))) << t << false << t;
     }
     void istZahl()
     {
-        QFETCH(QString, text);
-        QFETCH(bool, zahl);
-        QFETCH(QString, danach);
+        QFETCH(QString, text); QFETCH(bool, zahl); QFETCH(QString, danach);
         QCOMPARE(IstZahl(text), zahl);
         QCOMPARE(text, danach);
     }
@@ -68,54 +64,50 @@ private slots:
         QTest::addColumn<QString>("titel");
         QTest::addColumn<QString>("tasten");
         QTest::addColumn<QString>("vorschau");
-        const QString g = "Lineare Funktion:", a = "Allgemeine Parabel:";
-        const QString n = "Normalform der Parabel:", s = "Scheitelform der Parabel:";
-        QTest::newRow("Gerade leer") << g << "" << "y = mx + b";
-        QTest::newRow("Gerade Bruch") << g << "2/3\t-1" << "y = 2/3x - 1";
-        QTest::newRow("Gerade fehlerhaft") << g << "2x" << Fehler;
-        QTest::newRow("allgemein leer") << a << "" << "y = a(x - xs)² + ys";
-        QTest::newRow("allgemein Komma") << a << "2\t1,5" << "y = 2(x - 1,5)² + ys";
-        QTest::newRow("Normalform leer") << n << "" << "y = x² + px + q";
-        QTest::newRow("Normalform ohne q") << n << "-4" << "y = x² - 4x + q";
-        QTest::newRow("Scheitelform leer") << s << "" << "y = (x - xs)² + ys";
-        QTest::newRow("Scheitelform Komma") << s << "1,5\t-2" << "y = (x - 1.5)² - 2";
-        QTest::newRow("Punkt leer") << "Punkt:" << "" << "P(x | y)";
-        QTest::newRow("Punkt") << "Punkt:" << "1,5\t-2" << "P(1,5 | -2)";
-        QTest::newRow("sonstiger Titel") << "Sonstiges" << "7" << "Vorlage";
+        const auto r = [](const char* titel, const char* tasten, const QString& vorschau) {
+            QTest::addRow("%s %s", titel, tasten) << QString(titel) << QString(tasten) << vorschau;
+        };
+        const char *g = "Lineare Funktion:", *a = "Allgemeine Parabel:", *n = "Normalform der Parabel:";
+        const char* s = "Scheitelform der Parabel:";
+        r(g, "", "y = mx + b"), r(g, "2/3\t-1", "y = 2/3x - 1"), r(g, "2x", Fehler), r(a, "", "y = a(x - xs)² + ys");
+        r(a, "2\t1,5", "y = 2(x - 1,5)² + ys"), r(n, "", "y = x² + px + q"), r(n, "-4", "y = x² - 4x + q");
+        r(s, "", "y = (x - xs)² + ys"), r(s, "1,5\t-2", "y = (x - 1.5)² - 2"), r("Punkt:", "", "P(x | y)");
+        r("Punkt:", "1,5\t-2", "P(1,5 | -2)"), r("Sonstiges", "7", "Vorlage");
     }
     void vorschau()
     {
-        QFETCH(QString, titel);
-        QFETCH(QString, tasten);
-        QFETCH(QString, vorschau);
+        QFETCH(QString, titel); QFETCH(QString, tasten); QFETCH(QString, vorschau);
         Zeichenblatt b;
-        oeffne(b, [&](frmEingabe& d) { tippe(d, tasten); QCOMPARE(d.labGleichung->text(), vorschau); },
-               titel);
+        oeffne(b, [&](frmEingabe& d) { tippe(d, tasten); QCOMPARE(d.labGleichung->text(), vorschau); }, titel);
     }
 
-    // A faulty or empty field keeps the focus; "Abbrechen" still works.
-    void feldNichtVerlassen_data()
+    // Leaving the first field by Tab, Return or "Ok" ('!'): a faulty or empty field keeps the focus,
+    // "Abbrechen" still works; a trailing point, comma or slash is cut from an accepted one.
+    void feldVerlassen_data()
     {
         QTest::addColumn<QString>("tasten");
-        QTest::addColumn<bool>("ok");
-        QTest::newRow("leer, Tab") << "\t" << false;
-        QTest::newRow("leer, Return") << "\r" << false;
-        QTest::newRow("leer, Ok") << "" << true;
-        QTest::newRow("1/2/3, Tab") << "1/2/3\t" << false;
-        QTest::newRow("3/0,0, Ok") << "3/0,0" << true;  // no message while typing either
+        QTest::addColumn<QString>("feld");  // empty: refused
+        QTest::addColumn<QString>("eingabe");
+        for (const char* t : {"\t", "\r", "!", "1/2/3\t", "3/0,0!"})  // no message while typing either
+            QTest::newRow(t) << t << "" << "";
+        QTest::newRow("3/") << "3/\t" << "3" << "3";
+        QTest::newRow("5,") << "5,\t" << "5" << "5";
+        QTest::newRow("1,5/2") << "1,5/2\r" << "1,5/2" << ".75";
     }
-    void feldNichtVerlassen()
+    void feldVerlassen()
     {
-        QFETCH(QString, tasten);
-        QFETCH(bool, ok);
+        QFETCH(QString, tasten); QFETCH(QString, feld); QFETCH(QString, eingabe);
         Zeichenblatt b;
         b.z.Eingabe1 = b.z.Eingabe2 = b.z.Eingabe3 = "7";
         QVERIFY(!oeffne(b, [&](frmEingabe& d) {
-            tippe(d, tasten);
-            if (ok)
-                klick(d.cmdOK);
-            QCOMPARE(d.focusWidget(), d.txtEingabe1);
-            QCOMPARE(d.labGleichung->text(), Fehler);
+            for (QChar c : tasten)
+                c == '!' ? klick(d.cmdOK) : tippe(d, c);
+            QCOMPARE(d.focusWidget(), feld.isEmpty() ? d.txtEingabe1 : d.txtEingabe2);
+            if (feld.isEmpty())
+                QCOMPARE(d.labGleichung->text(), Fehler);
+            QCOMPARE(d.txtEingabe1->text(), feld.isEmpty() ? tasten.chopped(1) : feld);
+            if (!feld.isEmpty())
+                QCOMPARE(b.z.Eingabe1, eingabe);
             klick(d.cmdAbbrechen);
         }));
         QCOMPARE(b.z.Eingabe1 + b.z.Eingabe2 + b.z.Eingabe3, QString());
@@ -125,8 +117,7 @@ private slots:
     void returnUndZweiteVerwendung()
     {
         Zeichenblatt b;
-        b.g.Eingabe().txtEingabe3->hide();
-        b.g.Eingabe().labEingabe3->hide();
+        b.g.Eingabe().txtEingabe3->hide(), b.g.Eingabe().labEingabe3->hide();
         QVERIFY(!oeffne(b, [&](frmEingabe& d) {
             tippe(d, "3/");
             QCOMPARE(d.labGleichung->text() + ' ' + b.z.Eingabe1, "y = 3/x + b 3");
@@ -151,17 +142,16 @@ private slots:
                 klick(d.cmdHilfe);
                 QCOMPARE(d.labHilfe->isVisible(), sichtbar);
             }
-            const QString text = d.labHilfe->text();
-            QVERIFY(text.startsWith("Dezimalzeichen: Punkt oder Komma.\n") && text.count('\n') == 2);
-            klick(d.cmdOK);  // the empty field is checked only now, and refused
+            QCOMPARE(d.labHilfe->text(), "Dezimalzeichen: Punkt oder Komma.\nBruchstrich mit Schrägstrich (Bsp: 2/3)."
+                                         "\nNächstes Feld mit Tab- oder Return-Taste.");
+            klick(d.cmdOK);  // refused: the focus goes back into the empty field
             QCOMPARE(d.focusWidget(), d.txtEingabe1);
             tippe(d, "2");
+            QCOMPARE(b.z.Eingabe1, QStringLiteral("2"));
             d.close();
         });
-        // The title-bar box unloads the dialog and counts as cancelled; the
-        // next use starts afresh.
-        QVERIFY(!b.g.EingabeExistiert());
-        QVERIFY(b.z.Eingabe1.isEmpty());
+        // The title-bar box unloads the dialog and counts as cancelled; the next use starts afresh.
+        QVERIFY(!b.g.EingabeExistiert() && b.z.Eingabe1.isEmpty());
         oeffne(b, [&](frmEingabe& d) {
             QCOMPARE(d.windowTitle() + d.txtEingabe1->text(), "Punkt:");
             QVERIFY(!d.labHilfe->isVisible());

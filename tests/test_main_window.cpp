@@ -1,7 +1,6 @@
 // The main window: menu tree, state after load, quitting, the step-width
 // dialog, and the commands that fit the list dialogs to the counts.
 
-#include "app_info.h"
 #include "core/deletion_dialogs.h"
 #include "core/platform_qt.h"
 #include "core/scroll_bar.h"
@@ -11,13 +10,6 @@
 #include "tests/support/test_main.h"
 #include "main_window/app_setup.h"
 #include "tests/support/window_fixture.h"
-
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QStyleOptionSlider>
 
 namespace {
 QStringList captions(const QList<QAction*>& aktionen)
@@ -34,13 +26,10 @@ void pfeil(QScrollBar* leiste, bool hoch)
     QStyleOptionSlider opt;
     opt.initFrom(leiste);
     opt.orientation = Qt::Vertical;
-    opt.minimum = leiste->minimum();
-    opt.maximum = leiste->maximum();
-    opt.sliderPosition = leiste->sliderPosition();
+    opt.minimum = leiste->minimum(), opt.maximum = leiste->maximum(), opt.sliderPosition = leiste->sliderPosition();
     opt.subControls = QStyle::SC_All;
     const auto teil = hoch ? QStyle::SC_ScrollBarSubLine : QStyle::SC_ScrollBarAddLine;
-    const QRect r = leiste->style()->subControlRect(QStyle::CC_ScrollBar, &opt, teil, leiste);
-    QTest::mouseClick(leiste, Qt::LeftButton, {}, r.center());
+    QTest::mouseClick(leiste, Qt::LeftButton, {}, leiste->style()->subControlRect(QStyle::CC_ScrollBar, &opt, teil, leiste).center());
 }
 
 std::array<float, 5> start() { return {0.05f, 0.5f, 0.05f, 0.5f, 0.5f}; }
@@ -84,18 +73,16 @@ private slots:
         QCOMPARE((QList<int>{w.z.AnzFkt, w.z.AnzPkt, w.z.SimAktiv}), (QList<int>{0, 0, 0}));
         QCOMPARE((QList<float>{w.z.Einheit, k.Zoom, k.MitteX, k.MitteY, k.xHalb, k.yHalb}),
                  (QList<float>{10, 1, 100, 148.5f, 90, 130}));
-        QCOMPARE(k.fkt.Farbe[1], 0xFF);
-        QCOMPARE(k.fkt.Farbe[10], 0x8080);
-        QCOMPARE(w.f->HilfeDatei, w.z.Programmpfad + QString::fromLatin1(app_info::HilfeDatei));
-        QVERIFY(!k.FktWahl().isVisible() && !k.PktWahl().isVisible());
-        // The step widths are set without the dialog ever shown.
+        QCOMPARE(QList<int32_t>(k.fkt.Farbe.begin() + 1, k.fkt.Farbe.begin() + 11),
+                 (QList<int32_t>{0xFF, 0xFF00, 0xFF0000, 0x80, 0xC0C0, 0x8080FF, 0xC000C0, 0x40C0, 0x80C0FF, 0x8080}));
+        QCOMPARE(w.f->HilfeDatei, w.z.Programmpfad + QStringLiteral("fktHilfe.qhc"));
+        // No dialog shown; the step widths are set without the dialog ever shown.
+        QVERIFY(!k.FktWahl().isVisible() && !k.PktWahl().isVisible() && !w.f->Schrittweiten().isVisible());
         QCOMPARE(w.z.Schrittweite, start());
-        QVERIFY(!w.f->Schrittweiten().isVisible());
         // The sheet, scrolled to 9 mm, shows grid and axes; the bar moves it.
         QCOMPARE(w.f->VScroll1->Value(), int16_t(9));
         QCOMPARE(w.f->picSchaubild->y(), SheetWidget::AlsPixel(-9));
-        QCOMPARE(w.blatt().Point(100.0f, 98.5f), 0);
-        QCOMPARE(w.blatt().Point(145.0f, 86.0f), 0xC0C0C0);
+        QVERIFY(w.blatt().Point(100.0f, 98.5f) == 0 && w.blatt().Point(145.0f, 86.0f) == 0xC0C0C0);
         w.f->VScroll1->SetzeValue(75);
         QCOMPARE(w.f->picSchaubild->y(), SheetWidget::AlsPixel(-75));
         QVERIFY(w.plattform.meldungen.empty());
@@ -128,7 +115,7 @@ private slots:
         Fenster w;
         w.f->Schrittweiten().show();
         w.menü("mnuBeenden");
-        QCOMPARE(w.beendet, 1);
+        QCOMPARE(w.beendet, 1);  // the menu item and the title-bar box both end the program
         w.f->show();
         w.f->close();
         QCOMPARE(w.beendet, 2);
@@ -141,97 +128,79 @@ private slots:
         frmSchrittweiten& d = w.f->Schrittweiten();
         QVERIFY(d.isVisible() && !d.isModal());
         QStringList texte;
-        for (auto* t : d.txtEingabe1)
-            texte << t->text();
+        std::transform(d.txtEingabe1.begin(), d.txtEingabe1.end(), std::back_inserter(texte), [](auto* t) { return t->text(); });
         QCOMPARE(texte, (QStringList{"0,05", "0,5", "0,05", "0,5", "0,5"}));
         // The up arrow raises m's step width to 0.10 and no further.
         for (int i = 0; i < 7; ++i)
             pfeil(d.VScroll1[0], true);
-        QCOMPARE(w.z.Schrittweite[0], 0.10f);
-        QCOMPARE(d.txtEingabe1[0]->text(), QStringLiteral("0,1"));
+        QCOMPARE(d.txtEingabe1[0]->text() + ' ' + QString::number(w.z.Schrittweite[0]), QStringLiteral("0,1 0.1"));
         // b: 0.05 per arrow, 0.10 per page, never below 0.05.
         pfeil(d.VScroll1[1], false);
-        QCOMPARE(w.z.Schrittweite[1], 0.45f);
+        const float b1 = w.z.Schrittweite[1];
         d.VScroll1[1]->triggerAction(QAbstractSlider::SliderPageStepAdd);
-        QCOMPARE(w.z.Schrittweite[1], 0.35f);
+        const float b2 = w.z.Schrittweite[1];
         for (int i = 0; i < 30; ++i)
             pfeil(d.VScroll1[1], false);
-        QCOMPARE(w.z.Schrittweite[1], 0.05f);
+        QCOMPARE((QList<float>{b1, b2, w.z.Schrittweite[1]}), (QList<float>{0.45f, 0.35f, 0.05f}));
         // "Ok" hides and keeps the values.
         QTest::mouseClick(d.cmdOK, Qt::LeftButton);
         QVERIFY(!d.isVisible());
         w.menü("mnuSchrittweiten");
-        QCOMPARE(&w.f->Schrittweiten(), &d);
-        QCOMPARE(w.z.Schrittweite[0], 0.10f);
+        QVERIFY(&w.f->Schrittweiten() == &d && w.z.Schrittweite[0] == 0.10f);
         // The title-bar box drops it; the next showing starts afresh.
         d.close();
         QCOMPARE(w.z.Schrittweite[0], 0.10f);
         w.menü("mnuSchrittweiten");
-        QCOMPARE(w.f->Schrittweiten().VScroll1[0]->Value(), int16_t(5));
-        QCOMPARE(w.z.Schrittweite, start());
+        QVERIFY(w.f->Schrittweiten().VScroll1[0]->Value() == 5 && w.z.Schrittweite == start());
         w.f->Schrittweiten().hide();
     }
 
-    // The list dialogs are fitted to the counts (tops and heights in twips)
-    // and shown modally.
+    // The list dialogs are fitted to the counts (tops and heights in twips) and shown modally.
     void listDialogLayouts_data()
     {
         QTest::addColumn<QString>("menü");
         QTest::addColumn<int>("anzahl");
-        QTest::addColumn<QList<int>>("oben");  // action buttons ..., "Abbrechen"
-        QTest::addColumn<int>("hoehe");
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("3 functions") << "mnuSchnittpunkte" << 3
-                                     << QList<int>{1125, 1380, 1635, 1890, 2145, 2440} << 2775 << "";
-        QTest::newRow("10 points") << "mnuFktPkt" << 10 << QList<int>{3750, 4005, 4260, 4555} << 4890 << "";
-        QTest::newRow("0 functions to delete") << "mnuTessarolenLöschen" << 0 << QList<int>{40, 335} << 1100
-                                               << "Tessarolen löschen";
-        QTest::newRow("4 points to delete") << "mnuPunkteLöschen" << 4 << QList<int>{1540, 1835} << 2600
-                                            << "Punkte löschen";
+        QTest::addColumn<QList<int>>("oben");  // action buttons ..., "Abbrechen", then the dialog's height
+        QTest::addColumn<QStringList>("texte");  // the title, then the buttons' captions
+        QTest::newRow("3 functions") << "mnuSchnittpunkte" << 3 << QList<int>{1125, 1380, 1635, 1890, 2145, 2440, 2775}
+                                     << QStringList{"", "Nullstellen", "Y-Achsenschnittpunkt", "Scheitelkoordinaten",
+                                                    "Schnittpunkte", "Punktprobe", "Abbrechen"};
+        QTest::newRow("10 points") << "mnuFktPkt" << 10 << QList<int>{3750, 4005, 4260, 4555, 4890}
+                                   << QStringList{"", "Gerade aus 2 Punkten", "Parabel aus 2 Punkten",
+                                                  "Abstand zweier Punkte", "Abbrechen"};
+        QTest::newRow("0 functions to delete") << "mnuTessarolenLöschen" << 0 << QList<int>{40, 335, 1100}
+                                               << QStringList{"Tessarolen löschen", "Löschen", "Abbrechen"};
+        QTest::newRow("4 points to delete") << "mnuPunkteLöschen" << 4 << QList<int>{1540, 1835, 2600}
+                                            << QStringList{"Punkte löschen", "Löschen", "Abbrechen"};
     }
     void listDialogLayouts()
     {
-        QFETCH(QString, menü);
-        QFETCH(int, anzahl);
-        QFETCH(QList<int>, oben);
-        QFETCH(int, hoehe);
-        QFETCH(QString, caption);
+        QFETCH(QString, menü); QFETCH(int, anzahl); QFETCH(QList<int>, oben); QFETCH(QStringList, texte);
         Fenster w;
-        w.z.AnzFkt = w.z.AnzPkt = int16_t(anzahl);
-        QList<QPushButton*> knöpfe;
-        Dialogfenster* d = nullptr;
-        if (menü == "mnuSchnittpunkte" || menü == "mnuFktPkt") {
-            WahlDialog& wahl = menü == "mnuFktPkt" ? static_cast<WahlDialog&>(w.k().PktWahl())
-                                                   : static_cast<WahlDialog&>(w.k().FktWahl());
-            for (int i = 0; i < wahl.AnzahlAktionen(); ++i)
-                knöpfe << &wahl.cmdAktion(i);
-            knöpfe << &wahl.cmdAbbrechen();
-            d = &wahl;
-        } else {
-            LöschDialog& lösch = menü == "mnuPunkteLöschen" ? static_cast<LöschDialog&>(w.k().PktLöschen())
-                                                            : static_cast<LöschDialog&>(w.k().FktLöschen());
-            knöpfe << &lösch.cmdLöschen() << &lösch.cmdAbbrechen();
-            d = &lösch;
-        }
-        QList<int> ist;
-        bool modal = false;
-        w.menü(menü.toUtf8().constData(), [&] {
-            modal = d->isVisible() && d->isModal();
-            for (QPushButton* k : knöpfe)
-                ist << ObenTwips(*k);
-            QTest::mouseClick(knöpfe.last(), Qt::LeftButton);  // "Abbrechen"
-        });
-        QVERIFY(modal);
-        QVERIFY(!d->isVisible());
+        // Opens the dialog through the menu with n entries, reads it and presses "Abbrechen".
+        const auto zeige = [&](int n, QList<int>& ist, QStringList& gezeigt) {
+            w.z.AnzFkt = w.z.AnzPkt = int16_t(n);
+            w.menü(menü.toUtf8().constData(), [&] {
+                auto* d = dynamic_cast<Dialogfenster*>(QApplication::activeModalWidget());
+                QVERIFY(d);
+                QList<QPushButton*> knöpfe = d->findChildren<QPushButton*>();
+                std::sort(knöpfe.begin(), knöpfe.end(), [](auto* a, auto* b) { return ObenTwips(*a) < ObenTwips(*b); });
+                gezeigt << (texte[0].isEmpty() ? "" : d->windowTitle());
+                for (QPushButton* k : knöpfe)
+                    ist << ObenTwips(*k), gezeigt << k->text();
+                ist << d->Höhe();
+                QTest::mouseClick(knöpfe.last(), Qt::LeftButton);
+                QVERIFY(!d->isVisible());
+            });
+        };
+        QList<int> ist, mehr;
+        QStringList gezeigt, egal;
+        zeige(anzahl, ist, gezeigt);
         QCOMPARE(ist, oben);
-        QCOMPARE(d->Höhe(), hoehe);
-        if (!caption.isEmpty())
-            QCOMPARE(d->windowTitle(), caption);
-        // One more entry moves the buttons down by one entry height.
-        w.z.AnzFkt = w.z.AnzPkt = int16_t(anzahl + (anzahl < 10));
-        if (anzahl < 10) {
-            w.menü(menü.toUtf8().constData(), [&] { QTest::mouseClick(knöpfe.last(), Qt::LeftButton); });
-            QCOMPARE(ObenTwips(*knöpfe.first()), oben.first() + 375);
+        QCOMPARE(gezeigt, texte);
+        if (anzahl < 10) {  // one more entry moves the buttons down by one entry height
+            zeige(anzahl + 1, mehr, egal);
+            QCOMPARE(mehr.value(0), oben.first() + 375);
         }
     }
 };

@@ -5,11 +5,10 @@
 #include "tests/support/sheet_fixture.h"
 #include "tests/support/test_main.h"
 
-#include <QPainter>
 #include <QPrinter>
 
 namespace {
-QString bereich(int von, int bis)
+QString bereich(int von, int bis)  // the labels of an axis
 {
     QStringList t;
     for (int i = von; i <= bis; ++i)
@@ -22,7 +21,7 @@ QString bereich(int von, int bis)
 class SheetTest : public QObject {
     Q_OBJECT
 private slots:
-    void mapping()
+    void mappingAndLineWidths()
     {
         Zeichenblatt s;
         GraphCore& k = s.g;
@@ -33,18 +32,15 @@ private slots:
         k.OffsetX = 5.0f;
         k.OffsetY = 4.0f;
         QCOMPARE((QList<float>{k.XPos(0), k.YPos(0)}), (QList<float>{102.5f, 144.5f}));
-    }
-
-    void lineWidths()
-    {
         Bildschirmflaeche eins(200, 297, 1.0), zwei(200, 297, 2.0);
-        QList<int> b1, b2;
-        for (float mm : {0.2f, 0.4f, 0.5f, 0.6f, 0.0f, 0.01f}) {
-            b1 << StrichBreite(mm, eins);
-            b2 << StrichBreite(mm, zwei);
-        }
-        QCOMPARE(b1, (QList<int>{1, 2, 2, 2, 0, 1}));
-        QCOMPARE(b2, (QList<int>{2, 3, 4, 5, 0, 1}));  // 4.5 rounds to even
+        QList<int> b;
+        for (float mm : {0.2f, 0.4f, 0.5f, 0.6f, 0.0f, 0.01f})
+            b << StrichBreite(mm, eins) << StrichBreite(mm, zwei);
+        QImage bild(10, 10, QImage::Format_RGB32);
+        QPainter maler(&bild);
+        Druckerflaeche zehn(maler, 254, 10, 10);  // 10 pixels per mm: halves round to even
+        b << StrichBreite(0.25f, zehn) << StrichBreite(1.25f, zehn);
+        QCOMPARE(b, (QList<int>{1, 2, 2, 3, 2, 4, 2, 5, 0, 0, 1, 1, 2, 12}));
     }
 
     // Read from what Achsen prints and draws, not from a copy of its loop.
@@ -54,21 +50,15 @@ private slots:
         QTest::addColumn<float>("yHalb");
         QTest::addColumn<QString>("x");
         QTest::addColumn<QString>("y");
-        QTest::addColumn<QList<float>>("xTicks");  // first and last x tick in mm
-        QTest::newRow("1 cm") << 10.0f << 130.0f << bereich(-9, 8) << bereich(-13, 12) << QList<float>{-90, 80};
-        QTest::newRow("0.5 cm") << 5.0f << 130.0f << bereich(-18, 16) << bereich(-26, 24) << QList<float>{-90, 80};
-        QTest::newRow("2 cm") << 20.0f << 130.0f << bereich(-4, 4) << bereich(-6, 6) << QList<float>{-80, 80};
-        QTest::newRow("1 cm short") << 10.0f << 120.0f << bereich(-9, 8) << bereich(-12, 11) << QList<float>{-90, 80};
-        QTest::newRow("0.5 cm short") << 5.0f << 120.0f << bereich(-18, 16) << bereich(-24, 22) << QList<float>{-90, 80};
-        QTest::newRow("2 cm short") << 20.0f << 120.0f << bereich(-4, 4) << bereich(-6, 5) << QList<float>{-80, 80};
+        QTest::addColumn<float>("xTick");  // how far left of 0 the first x tick is, in mm; the last is at 80
+        QTest::newRow("1 cm") << 10.0f << 130.0f << bereich(-9, 8) << bereich(-13, 12) << 90.0f;
+        QTest::newRow("0.5 cm short") << 5.0f << 120.0f << bereich(-18, 16) << bereich(-24, 22) << 90.0f;
+        QTest::newRow("2 cm") << 20.0f << 130.0f << bereich(-4, 4) << bereich(-6, 6) << 80.0f;
+        QTest::newRow("2 cm short") << 20.0f << 120.0f << bereich(-4, 4) << bereich(-6, 5) << 80.0f;
     }
     void ticksAndLabels()
     {
-        QFETCH(float, einheit);
-        QFETCH(float, yHalb);
-        QFETCH(QString, x);
-        QFETCH(QString, y);
-        QFETCH(QList<float>, xTicks);
+        QFETCH(float, einheit); QFETCH(float, yHalb); QFETCH(QString, x); QFETCH(QString, y); QFETCH(float, xTick);
         Zeichenblatt s;
         AufzeichnendeFlaeche f;
         s.g.ausgabe = &f;
@@ -83,9 +73,8 @@ private slots:
             if (o.art == Aufgezeichnet::Linie && o.farbe == 0 && o.breite == 1 && o.y1 == s.g.YPos(1.5f))
                 ticks << o.x1 - 100.0f;
         }
-        QCOMPARE(xs.join(QChar(',')), x);
-        QCOMPARE(ys.join(QChar(',')), y);
-        QCOMPARE((QList<float>{ticks.first(), ticks.last()}), xTicks);
+        QCOMPARE(xs.join(QChar(',')) + '|' + ys.join(QChar(',')), x + '|' + y);
+        QCOMPARE((QList<float>{ticks.first(), ticks.last()}), (QList<float>{-xTick, 80}));
         QCOMPARE(ticks.size(), xs.size() + 1);  // the tick at 0 has no label
         const QStringList texte = f.Texte();  // axis names, then the empty heading
         QCOMPARE(texte.mid(texte.size() - 3), (QStringList{"y", "x", ""}));
@@ -96,14 +85,11 @@ private slots:
         Zeichenblatt s;
         s.g.Achsen();
         Bildschirmflaeche& f = s.flaeche();
-        QCOMPARE(f.Point(145.0f, 86.0f), 0xC0C0C0);  // grid
-        QCOMPARE(f.Point(100.0f, 48.5f), 0);          // y axis
-        QCOMPARE(f.Point(150.0f, 148.5f), 0);         // x axis
-        QCOMPARE(f.Point(102.5f, 86.0f), 0xFFFFFF);  // paper
-        QCOMPARE(f.Point(5.0f, 188.5f), 0xFFFFFF);    // margin left of the grid
-        QCOMPARE(f.Point(-1.0f, 0.0f), -1);
-        // The heading 10 mm above the grid, only when there is one.
-        auto schwarzImKopf = [&] {
+        // grid every 5 mm across and down, y axis, x axis, paper, margin left of the grid, outside the sheet
+        QCOMPARE((QList<int>{f.Point(145.0f, 86.0f), f.Point(102.5f, 143.5f), f.Point(100.0f, 48.5f), f.Point(150.0f, 148.5f),
+                             f.Point(102.5f, 86.0f), f.Point(5.0f, 188.5f), f.Point(-1.0f, 0.0f)}),
+                 (QList<int>{0xC0C0C0, 0xC0C0C0, 0, 0, 0xFFFFFF, 0xFFFFFF, -1}));
+        auto schwarzImKopf = [&] {  // the heading stands 10 mm above the grid, only when there is one
             int n = 0;
             for (float y = 8.5f; y < 14.5f; y += 0.2f)
                 for (float x = 10.0f; x < 70.0f; x += 0.2f)
@@ -116,13 +102,14 @@ private slots:
         QVERIFY(schwarzImKopf() > 0);
         f.Cls();
         QCOMPARE(f.Point(100.0f, 148.5f), 0xFFFFFF);
-        Bildschirmflaeche doppelt(200, 297, 2.0);
-        QCOMPARE(doppelt.Bild().width(), 1512);
+        Bildschirmflaeche doppelt(200, 297, 2.0);  // two device pixels per pixel: the whole page still fits
+        doppelt.PSet(199.0f, 296.0f, 0x123456);
+        QCOMPARE(doppelt.Point(199.0f, 296.0f), 0x123456);
     }
 
-    // Rendered at 96 dpi onto an image, the printer target's grid and axis
-    // lines fall on the same pixel columns as on screen.
-    void printerDrawsTheSameSheet()
+    // At 96 dpi onto an image, the printer target's grid and axis lines fall on the same pixel columns as on
+    // screen; at a printer's resolution into a PDF the sheet keeps its size in mm.
+    void printer()
     {
         Zeichenblatt s;
         s.g.Achsen();
@@ -131,9 +118,15 @@ private slots:
         papier.fill(Qt::white);
         papier.setDotsPerMeterX(schirm.dotsPerMeterX());
         papier.setDotsPerMeterY(schirm.dotsPerMeterY());
-        {
-            QPainter maler(&papier);
-            Druckerflaeche drucker(maler, 96, papier.width(), papier.height());
+        QPrinter pdf(QPrinter::HighResolution);
+        QTemporaryDir ordner;
+        pdf.setOutputFileName(ordner.filePath(QStringLiteral("blatt.pdf")));
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        for (QPaintDevice* ziel : {static_cast<QPaintDevice*>(&papier), static_cast<QPaintDevice*>(&pdf)}) {
+            QPainter maler(ziel);
+            const QRect r = ziel == &pdf ? pdf.pageRect(QPrinter::DevicePixel).toRect() : papier.rect();
+            Druckerflaeche drucker(maler, ziel == &pdf ? pdf.resolution() : 96, r.width(), r.height());
+            QVERIFY(drucker.IstDrucker() && drucker.ScaleWidth() > 180.0f && drucker.ScaleWidth() < 210.0f);
             s.g.ausgabe = &drucker;
             s.g.Achsen();
             s.g.ausgabe = &s.flaeche();
@@ -146,31 +139,8 @@ private slots:
             linien += aufSchirm;
         }
         QVERIFY(linien >= 35);
-    }
-
-    void printerToPdf()
-    {
-        QTemporaryDir ordner;
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(ordner.filePath(QStringLiteral("blatt.pdf")));
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        Zeichenblatt s;
-        {
-            QPainter maler(&printer);
-            const QRect bereich = printer.pageRect(QPrinter::DevicePixel).toRect();
-            Druckerflaeche drucker(maler, printer.resolution(), bereich.width(), bereich.height());
-            QVERIFY(drucker.IstDrucker());
-            QVERIFY(drucker.ScaleWidth() > 180.0f && drucker.ScaleWidth() < 210.0f);
-            QCOMPARE(int(StrichBreite(0.2f, drucker)), int(std::lround(0.2 * printer.resolution() / 25.4)));
-            s.g.ausgabe = &drucker;
-            s.g.Achsen();
-            s.g.ausgabe = &s.flaeche();
-        }
-        QFile pdf(printer.outputFileName());
-        QVERIFY(pdf.open(QIODevice::ReadOnly));
-        QVERIFY(pdf.size() > 2000);
-        QCOMPARE(pdf.read(5), QByteArray("%PDF-"));
+        QFile datei(pdf.outputFileName());
+        QVERIFY(datei.open(QIODevice::ReadOnly) && datei.size() > 2000 && datei.read(5) == "%PDF-");
     }
 };
 

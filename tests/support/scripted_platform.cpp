@@ -1,62 +1,49 @@
 #include "tests/support/scripted_platform.h"
 
-MsgAntwort SkriptPlattform::MsgBox(const QString& text, MsgSymbol symbol, MsgKnoepfe knoepfe,
-                                   const QString& titel)
-{
-    meldungen.push_back({text, symbol, knoepfe, titel});
-    if (beiMeldung)
-        beiMeldung(meldungen.back());
-    if (msgAntworten.empty())
-        return MsgAntwort::OK;
-    const MsgAntwort a = msgAntworten.front();
-    msgAntworten.pop_front();
-    return a;
-}
-
-QString SkriptPlattform::InputBox(const QString& prompt, const QString& titel,
-                                  const QString& vorgabe)
-{
-    eingaben.push_back({prompt, titel, vorgabe});
-    if (inputAntworten.empty())
-        return QString();
-    const QString a = inputAntworten.front();
-    inputAntworten.pop_front();
-    return a;
-}
-
-std::optional<int32_t> SkriptPlattform::FarbDialog(int32_t vorgabe)
-{
-    farbVorgaben.push_back(vorgabe);
-    if (farbAntworten.empty())
-        return std::nullopt;
-    const auto a = farbAntworten.front();
-    farbAntworten.pop_front();
-    return a;
-}
-
 namespace {
-QString NächsteDatei(std::deque<QString>& antworten)
+// The next answer of a queue, or `sonst` when it is empty.
+template <class T> T nächste(std::deque<T>& antworten, T sonst)
 {
     if (antworten.empty())
-        return QString();
-    const QString a = antworten.front();
+        return sonst;
+    T a = antworten.front();
     antworten.pop_front();
     return a;
 }
 }  // namespace
 
+MsgAntwort SkriptPlattform::MsgBox(const QString& text, MsgSymbol symbol, MsgKnoepfe knoepfe, const QString& titel)
+{
+    meldungen.push_back({text, symbol, knoepfe, titel});
+    if (beiMeldung)
+        beiMeldung(meldungen.back());
+    return nächste(msgAntworten, MsgAntwort::OK);
+}
+
+QString SkriptPlattform::InputBox(const QString& prompt, const QString& titel, const QString& vorgabe)
+{
+    eingaben.push_back({prompt, titel, vorgabe});
+    return nächste(inputAntworten, QString());
+}
+
+std::optional<int32_t> SkriptPlattform::FarbDialog(int32_t vorgabe)
+{
+    farbVorgaben.push_back(vorgabe);
+    return nächste(farbAntworten, std::optional<int32_t>());
+}
+
 QString SkriptPlattform::DateiÖffnenDialog(const QString& titel, const QString& filter,
                                            const QString& ordner, const QString& name)
 {
     dateiDialoge.push_back({false, titel, filter, ordner, name});
-    return NächsteDatei(dateiAntworten);
+    return nächste(dateiAntworten, QString());
 }
 
 QString SkriptPlattform::DateiSpeichernDialog(const QString& titel, const QString& filter,
                                               const QString& ordner, const QString& name)
 {
     dateiDialoge.push_back({true, titel, filter, ordner, name});
-    return NächsteDatei(dateiAntworten);
+    return nächste(dateiAntworten, QString());
 }
 
 bool SkriptPlattform::DruckDialog(QPrinter& drucker)
@@ -80,14 +67,8 @@ QStringList SkriptPlattform::Texte() const
 
 void SkriptPlattform::Leeren()
 {
-    meldungen.clear();
-    eingaben.clear();
-    msgAntworten.clear();
-    inputAntworten.clear();
-    farbVorgaben.clear();
-    farbAntworten.clear();
-    dateiDialoge.clear();
-    dateiAntworten.clear();
+    meldungen.clear(), eingaben.clear(), msgAntworten.clear(), inputAntworten.clear();
+    farbVorgaben.clear(), farbAntworten.clear(), dateiDialoge.clear(), dateiAntworten.clear();
     hilfeAufrufe.clear();
     druckDialoge = 0;
 }

@@ -17,19 +17,12 @@ struct MsgAufruf {
     MsgKnoepfe knoepfe;
     QString titel;
 };
-
 struct DateiAufruf {
     bool speichern;
-    QString titel;
-    QString filter;
-    QString ordner;
-    QString name;
+    QString titel, filter, ordner, name;
 };
-
 struct InputAufruf {
-    QString prompt;
-    QString titel;
-    QString vorgabe;
+    QString prompt, titel, vorgabe;
 };
 
 class SkriptPlattform : public Plattform {

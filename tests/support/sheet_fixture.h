@@ -40,14 +40,12 @@ struct Zeichenblatt {
     {
         const QImage& bild = flaeche().Bild();
         const double s = flaeche().PixelProMm();
-        const int px0 = int(std::floor(g.XPos(std::min(x0, x1)) * s));
-        const int px1 = int(std::floor(g.XPos(std::max(x0, x1)) * s));
-        const int py0 = int(std::floor(g.YPos(std::max(y0, y1)) * s));
-        const int py1 = int(std::floor(g.YPos(std::min(y0, y1)) * s));
-        const QRgb gesucht = AlsQColor(farbe).rgb();
-        for (int py = std::max(py0, 0); py <= py1 && py < bild.height(); ++py)
-            for (int px = std::max(px0, 0); px <= px1 && px < bild.width(); ++px)
-                if (bild.pixel(px, py) == gesucht)
+        const auto px = [&](float mm) { return int(std::floor(mm * s)); };
+        const QRect r = QRect(QPoint(px(g.XPos(std::min(x0, x1))), px(g.YPos(std::max(y0, y1)))),
+                              QPoint(px(g.XPos(std::max(x0, x1))), px(g.YPos(std::min(y0, y1))))) & bild.rect();
+        for (int py = r.top(); py <= r.bottom(); ++py)
+            for (int x = r.left(); x <= r.right(); ++x)
+                if (bild.pixel(x, py) == AlsQColor(farbe).rgb())
                     return true;
         return false;
     }
@@ -56,18 +54,13 @@ struct Zeichenblatt {
     {
         const int16_t i = ++z.AnzFkt;
         g.fkt.FktArt[i] = QString::fromLatin1(art);
-        g.fkt.a[i] = a;
-        g.fkt.xs[i] = xs;
-        g.fkt.ys[i] = ys;
-        g.fkt.p[i] = p;
-        g.fkt.q[i] = q;
+        g.fkt.a[i] = a, g.fkt.xs[i] = xs, g.fkt.ys[i] = ys, g.fkt.p[i] = p, g.fkt.q[i] = q;
         return i;
     }
     int16_t gerade(float m, float b)
     {
         const int16_t i = neu("GE", 0, 0, 0, 0, 0);
-        g.fkt.m[i] = m;
-        g.fkt.b[i] = b;
+        g.fkt.m[i] = m, g.fkt.b[i] = b;
         return i;
     }
     int16_t senkrechte(float x)
@@ -81,8 +74,7 @@ struct Zeichenblatt {
     int16_t allgemein(float a, float b, float c)
     {
         const int16_t i = neu("AP", a, b, c, 0, c);
-        g.fkt.b[i] = b;
-        g.fkt.c[i] = c;
+        g.fkt.b[i] = b, g.fkt.c[i] = c;
         return i;
     }
     // "GE m b [xSenkrecht2]", "NP p q", "SP xs ys" or "AP a b c".
@@ -90,10 +82,8 @@ struct Zeichenblatt {
     {
         const QStringList w = beschreibung.split(QLatin1Char(' '));
         const auto zahl = [&](int k) { return k < w.size() ? w[k].toFloat() : 0.0f; };
-        if (w[0] == QLatin1String("NP"))
-            return normalform(zahl(1), zahl(2));
-        if (w[0] == QLatin1String("SP"))
-            return scheitelform(zahl(1), zahl(2));
+        if (w[0] == QLatin1String("NP") || w[0] == QLatin1String("SP"))
+            return w[0] == QLatin1String("NP") ? normalform(zahl(1), zahl(2)) : scheitelform(zahl(1), zahl(2));
         if (w[0] == QLatin1String("AP"))
             return allgemein(zahl(1), zahl(2), zahl(3));
         const int16_t i = gerade(zahl(1), zahl(2));
@@ -104,9 +94,7 @@ struct Zeichenblatt {
     int16_t punkt(float x, float y, const char* name = "P")
     {
         const int16_t n = ++z.AnzPkt;
-        g.pkt.PktX[n] = x;
-        g.pkt.PktY[n] = y;
-        g.pkt.PktName[n] = QString::fromLatin1(name);
+        g.pkt.PktX[n] = x, g.pkt.PktY[n] = y, g.pkt.PktName[n] = QString::fromLatin1(name);
         return n;
     }
     // The full redraw of the sheet.

@@ -1,9 +1,9 @@
 #pragma once
-// Test programs run on the offscreen platform in a German locale.
+// Test programs run on the offscreen platform in a German locale, with all of
+// Qt Widgets at hand.
 
-#include <QApplication>
-#include <QLocale>
 #include <QtTest>
+#include <QtWidgets>
 
 #define TESSAROLEN_TEST_MAIN(Klasse)                                        \
     int main(int argc, char** argv)                                         \

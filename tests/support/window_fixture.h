@@ -7,10 +7,8 @@
 #include "main_window/main_window.h"
 #include "tests/support/scripted_platform.h"
 
-#include <QAction>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
+#include <QtWidgets>
 #include <functional>
 #include <memory>
 
@@ -31,9 +29,8 @@ struct Fenster {
     GraphCore& k() { return f->Kern(); }
     Bildschirmflaeche& blatt() { return f->Blatt().Flaeche(); }
 
-    // Triggers the menu item; `bedienen` runs as soon as the event loop
-    // turns, that is while a modal dialog that the item opened is shown.
-    // When the item opens none, `bedienen` does not run at all.
+    // Triggers the menu item; `bedienen` runs as soon as the event loop turns, that is while a modal
+    // dialog that the item opened is shown. When the item opens none, `bedienen` does not run at all.
     void menü(const char* name, std::function<void()> bedienen = {})
     {
         QTimer zeitgeber;
