@@ -37,59 +37,46 @@ struct Maus : Fenster {
     }
     void klick(QPoint p, Qt::KeyboardModifiers taste, Qt::MouseButton knopf = Qt::LeftButton)
     {
-        QTest::mouseMove(&s(), p + QPoint(1, 1));  // a move to the same place is dropped
-        QTest::mouseMove(&s(), p);
+        QTest::mouseMove(&s(), p + QPoint(1, 1)), QTest::mouseMove(&s(), p);  // a move in place is dropped
         QTest::mouseClick(&s(), knopf, taste, p);
     }
     void gerade(float m, float b, float senkrecht = 0.0f)
     {
         const int16_t n = ++z.AnzFkt;
-        FunktionsTabelle& t = k().fkt;
-        std::tie(t.FktArt[n], t.m[n], t.b[n], t.xSenkrecht[n], t.xSenkrecht2[n]) =
+        std::tie(k().fkt.FktArt[n], k().fkt.m[n], k().fkt.b[n], k().fkt.xSenkrecht[n], k().fkt.xSenkrecht2[n]) =
             std::tuple(QStringLiteral("GE"), m, b, senkrecht, senkrecht);
-        k().GeradeZeichnen(n);
-        k().MenüFunktionsEinträge(n);
+        k().GeradeZeichnen(n), k().MenüFunktionsEinträge(n);
     }
     void punkt(float x, float y) { k().PunktEintragen(falle, ++z.AnzPkt, x, y, QStringLiteral("P")); }
-    // A label taken at `griff` of its own pixels and led through sheet positions; let go at one.
-    void ziehe(QLabel* l, const QList<QPoint>& wege, QPoint griff = {3, 2})
-    {
-        QTest::mousePress(l, Qt::LeftButton, {}, griff);
-        for (const QPoint& p : wege)
-            QTest::mouseMove(l, l->mapFrom(&s(), p));
-    }
-    void lasse(QLabel* l, QPoint p)
-    {
-        QTest::mouseMove(l, l->mapFrom(&s(), p));
-        QTest::mouseRelease(l, Qt::LeftButton, {}, l->mapFrom(&s(), p));
-    }
+    // A label taken at `griff` of its own pixels, led through sheet positions, let go at one.
+    void nimm(QLabel* l, QPoint griff = {3, 2}) { QTest::mousePress(l, Qt::LeftButton, {}, griff); }
+    void führe(QLabel* l, const QList<QPoint>& wege) { for (QPoint p : wege) QTest::mouseMove(l, l->mapFrom(&s(), p)); }
+    void lasse(QLabel* l, QPoint p) { führe(l, {p}), QTest::mouseRelease(l, Qt::LeftButton, {}, l->mapFrom(&s(), p)); }
 };
 }  // namespace
 
 class MouseTest : public QObject {
     Q_OBJECT
 private slots:
-    // The caption and a point added at the pointer match the grid in both views; only Shift
-    // alone adds a point, with any button.
+    // Caption and new point match the grid in both views; only Shift alone adds one, with any button.
     void releaseAddsPointAtTheCaptionsPosition()
     {
         const Qt::KeyboardModifiers S = Qt::ShiftModifier, C = Qt::ControlModifier, A = Qt::AltModifier;
         const Qt::MouseButton L = Qt::LeftButton;
-        const double X = 119.5, Y = 128.5;  // (2/2) at full view
         const struct {
             float zoom; double x, y; Qt::MouseButton knopf; Qt::KeyboardModifiers taste; QString text;  // mm; caption
-        } fälle[] = {{1, X, Y, L, S, "2/2"},           {1, 84.5, 153.5, Qt::RightButton, S, "-1,5/-0,5"},
+        } fälle[] = {{1, 119.5, 128.5, L, S, "2/2"},      {1, 84.5, 153.5, Qt::RightButton, S, "-1,5/-0,5"},
                      {0.5f, 109.75, 138.5, L, S, "2/2"}, {0.5f, 92.25, 151.0, L, S, "-1,5/-0,5"},
-                     {1, X, Y, L, S | C, "2/2"},        {1, X, Y, L, A, "2/2"},
-                     {1, X, Y, L, S | A, "2/2"},        {1, X, Y, L, {}, "2/2"}};
+                     {1, 119.5, 128.5, L, S | C, "2/2"},  {1, 119.5, 128.5, L, A, "2/2"},
+                     {1, 119.5, 128.5, L, S | A, "2/2"},  {1, 119.5, 128.5, L, {}, "2/2"}};
         for (const auto& fall : fälle) {
             Maus w;
             w.k().Zoom = fall.zoom;
             w.k().NeuZeichnen(w.falle);
             w.klick(w.mm(fall.x, fall.y), fall.taste, fall.knopf);
             QCOMPARE(w.f->windowTitle(), "Tessarolen *** aktuelle Mauskoordinaten:(" + fall.text + ")");
-            const bool neu = fall.taste == S;
-            QVERIFY(w.z.AnzPkt == neu && (!neu || w.label("PunktBeschriftung_1")->text() == "P1(" + fall.text + ")"));
+            QCOMPARE(w.z.AnzPkt, int(fall.taste == S));
+            QVERIFY(!w.z.AnzPkt || w.label("PunktBeschriftung_1")->text() == "P1(" + fall.text + ")");
         }
         Maus w;
         for (int i = 1; i <= 11; ++i)
@@ -101,19 +88,15 @@ private slots:
     void ctrlClickDeletesWhatIsUnderThePointer()
     {
         using A = MsgAntwort;
-        const QString fktFrage = "Funktion: y=2x-1 löschen?";
-        const QStringList pktFragen = {"Punkt P1 löschen?", "Punkt P2 löschen?"};
+        const QStringList F = {"Funktion: y=2x-1 löschen?"}, P = {"Punkt P1 löschen?", "Punkt P2 löschen?"};
         const struct {  // where in LE and what is there, the answers, the questions, what is left
             float einheit, x, y; int32_t farbe; QList<A> antworten; QStringList fragen; int fkt, pkt;
         } fälle[] = {
-            {10, 0.5f, -4.3f, 0xC0C0C0, {}, {}, 3, 3},  // grid line
-            {10, -4.3f, 0.0f, 0x0, {}, {}, 3, 3},       // axis
+            {10, 0.5f, -4.3f, 0xC0C0C0, {}, {}, 3, 3}, {10, -4.3f, 0.0f, 0x0, {}, {}, 3, 3},  // grid line, axis
             {10, -4.3f, -4.3f, 0xFFFFFF, {}, {}, 3, 3},  // paper
-            {10, -0.5f, -2.0f, 0xFF00, {A::Nein}, {fktFrage}, 3, 3},
-            {10, -0.5f, -2.0f, 0xFF00, {A::Ja}, {fktFrage}, 2, 3},
+            {10, -0.5f, -2, 0xFF00, {A::Nein}, F, 3, 3}, {10, -0.5f, -2, 0xFF00, {A::Ja}, F, 2, 3},
             {5, -1.82f, -3.82f, 0x4000, {}, {}, 3, 3},  // cross arm, 0.2 LE from its point
-            {10, 3.0f, -3.0f, 0x4000, {A::Ja, A::Ja}, pktFragen, 3, 1},
-            {10, 3.0f, -3.0f, 0x4000, {A::Ja, A::Nein}, pktFragen, 3, 3},
+            {10, 3, -3, 0x4000, {A::Ja, A::Ja}, P, 3, 1}, {10, 3, -3, 0x4000, {A::Ja, A::Nein}, P, 3, 3},
         };
         for (const auto& fall : fälle) {
             Maus w;
@@ -128,8 +111,8 @@ private slots:
             for (const MsgAufruf& m : w.plattform.meldungen)
                 QVERIFY(m.symbol == MsgSymbol::Frage && m.knoepfe == MsgKnoepfe::JaNein && m.titel == "Frage...");
             QCOMPARE((QList<int>{w.z.AnzFkt, w.z.AnzPkt}), (QList<int>{fall.fkt, fall.pkt}));
-            QVERIFY(fall.fkt != 2 || w.k().fkt.xSenkrecht[2] == -3.0f);  // the former third moved up
-            QVERIFY(fall.pkt != 1 || w.k().pkt.PktX[1] == -2.0f);
+            QVERIFY(fall.fkt == 3 || w.k().fkt.xSenkrecht[2] == -3.0f);  // the third function moved up
+            QVERIFY(fall.pkt == 3 || w.k().pkt.PktX[1] == -2.0f);        // the third point is left
         }
     }
 
@@ -143,16 +126,15 @@ private slots:
             w.z.Einheit = fall.einheit;
             fall.funktion ? w.gerade(0.5f, 1.0f) : w.punkt(1.0f, 1.0f);
             QLabel* l = w.label(fall.funktion ? "FunkBeschriftung_1" : "PunktBeschriftung_1");
-            auto& lx = fall.funktion ? w.k().fkt.FktLabelX : w.k().pkt.PktLabelX;
-            auto& ly = fall.funktion ? w.k().fkt.FktLabelY : w.k().pkt.PktLabelY;
             const QPoint start = l->pos(), draußen(w.s().width() + 5, 300), ziel = w.mm(60, 100);
-            const QList<float> ort = {lx[1], ly[1]};
-            w.ziehe(l, {}), w.lasse(l, start + QPoint(3, 2));  // press and release: no drag
-            w.ziehe(l, {start + QPoint(20, 10), draußen});  // let go beside the sheet: back, nothing stored
+            w.nimm(l), w.lasse(l, start + QPoint(3, 2));  // press and release: no drag
+            w.nimm(l), w.führe(l, {start + QPoint(20, 10), draußen});  // let go beside the sheet: back
             QCOMPARE(QApplication::overrideCursor()->shape(), Qt::ForbiddenCursor);
             w.lasse(l, draußen);
-            QVERIFY(l->pos() == start && (QList<float>{lx[1], ly[1]}) == ort);
-            w.ziehe(l, {start + QPoint(20, 10), ziel - QPoint(5, 5)});
+            QCOMPARE(l->pos(), start);
+            w.k().NeuZeichnen(w.falle);  // nothing stored
+            QCOMPARE(l->pos(), start);
+            w.nimm(l), w.führe(l, {start + QPoint(20, 10), ziel - QPoint(5, 5)});
             QCOMPARE(QApplication::overrideCursor()->hotSpot(), fall.zeiger ? QPoint(15, 15) : QPoint());
             QCOMPARE(l->pos(), ziel - QPoint(8, 7));  // it follows the pointer
             w.lasse(l, ziel + QPoint(3, 2));
@@ -161,7 +143,7 @@ private slots:
             w.k().NeuZeichnen(w.falle);  // from the stored place: half a millimetre right
             QVERIFY((l->pos() - (ziel + QPoint(2, 0))).manhattanLength() <= 1);
             // Near the left edge it stays 10 mm inside; that place is stored.
-            w.ziehe(l, {ziel + QPoint(-20, 0)}, {0, 0}), w.lasse(l, w.mm(3, 100));
+            w.nimm(l, {0, 0}), w.führe(l, {ziel + QPoint(-20, 0)}), w.lasse(l, w.mm(3, 100));
             QCOMPARE(l->pos().x(), SheetWidget::AlsPixel(10));
             w.k().NeuZeichnen(w.falle);
             QCOMPARE(l->pos().x(), SheetWidget::AlsPixel(10.5));
@@ -171,8 +153,9 @@ private slots:
     void marginsOfTheDrop()
     {
         const QSizeF blatt(200, 297), label(20, 5);
-        const struct { QPointF ecke, steht; } fälle[] = {{{3, 100}, {10, 100}},      {{175, 100}, {170.1, 100}}, {{50, 5}, {50, 18.5}},
-                     {{50, 280}, {50, 273.65}}, {{2, 290}, {10, 273.65}},   {{10, 18.5}, {10, 18.5}}};
+        const struct { QPointF ecke, steht; } fälle[] = {
+            {{3, 100}, {10, 100}}, {{175, 100}, {170.1, 100}}, {{50, 5}, {50, 18.5}},
+            {{50, 280}, {50, 273.65}}, {{2, 290}, {10, 273.65}}, {{10, 18.5}, {10, 18.5}}};
         for (const auto& fall : fälle)
             QVERIFY((InDenRändern(fall.ecke, label, blatt) - fall.steht).manhattanLength() < 1e-9);
     }
