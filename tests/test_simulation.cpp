@@ -1,6 +1,5 @@
-// The simulations through the real "Simulationen" menu and the real window:
-// start values, arrow clicks, keeping and dropping the curve, the full table,
-// the flat general parabola, and the redraw with the kept background.
+// The simulations through the real "Simulationen" menu and window: start values, arrow clicks,
+// keeping and dropping the curve, the full table, the flat general parabola, the kept background.
 
 #include "core/error_log.h"
 #include "core/scroll_bar.h"
@@ -12,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyleOptionSlider>
 #include <map>
 
 namespace {
@@ -20,147 +18,100 @@ enum Ende { Ok, Schliessen };
 constexpr int32_t Rot = 0xFF, Grün = 0xFF00;  // colours of slots 1 and 2
 
 // Clicks the up (n > 0) or down arrow of a bar |n| times.
-void klicke(QScrollBar* leiste, int n)
+void klicke(QScrollBar* l, int n)
 {
-    for (int k = 0; k < std::abs(n); ++k) {
-        QStyleOptionSlider o;
-        o.initFrom(leiste);
-        o.orientation = Qt::Vertical;
-        o.minimum = leiste->minimum();
-        o.maximum = leiste->maximum();
-        o.sliderPosition = leiste->sliderPosition();
-        const auto teil = n > 0 ? QStyle::SC_ScrollBarSubLine : QStyle::SC_ScrollBarAddLine;
-        QTest::mouseClick(leiste, Qt::LeftButton, {},
-                          leiste->style()->subControlRect(QStyle::CC_ScrollBar, &o, teil, leiste).center());
-    }
+    for (int k = 0; k < std::abs(n); ++k)
+        QTest::mouseClick(l, Qt::LeftButton, {}, QPoint(l->width() / 2, n > 0 ? 2 : l->height() - 3));
 }
 
-// Runs the menu item; `bedienen` acts on the shown window, which is then left
-// by "Ok" or its close box.
+// Runs the menu item; `bedienen` acts on the shown window, left by "Ok" or its close box.
 void simuliere(Fenster& w, const char* menü, std::function<void(frmSimulation&)> bedienen, Ende ende)
 {
     w.menü(menü, [&] {
         frmSimulation& s = w.f->Simulation();
-        if (bedienen)
-            bedienen(s);
-        if (ende == Ok)
-            QTest::mouseClick(s.cmdOK, Qt::LeftButton);
-        else
-            s.close();
+        bedienen(s);
+        ende == Ok ? QTest::mouseClick(s.cmdOK, Qt::LeftButton) : void(s.close());
         s.hide();
     });
 }
 
-// Colour of the sheet at (x, y) in LE.
-int32_t farbe(Fenster& w, float x, float y)
+int32_t farbe(Fenster& w, QPointF le)  // the sheet's colour at a place in LE
 {
     const float E = w.z.Einheit;
-    return w.blatt().Point(w.k().XPos(E * x), w.k().YPos(E * y));
+    return w.blatt().Point(w.k().XPos(E * float(le.x())), w.k().YPos(E * float(le.y())));
 }
 }  // namespace
 
 class SimulationTest : public QObject {
     Q_OBJECT
 private slots:
-    void steps_data()
-    {
-        QTest::addColumn<QString>("menü");
-        QTest::addColumn<int>("m");               // step-width bar for m (0: left at 5)
-        QTest::addColumn<QList<int>>("klicks");   // arrow clicks of bars 1, 2, 3
-        QTest::addColumn<QStringList>("texte");   // fields, equation
-        QTest::addColumn<QString>("felder");      // kind and stored fields of slot 2
-        QTest::addColumn<QPointF>("aufKurve");    // LE
-        const auto r = [](const char* name, const char* menü, int m, QList<int> klicks, QStringList texte,
-                          const char* felder, QPointF p) {
-            QTest::newRow(name) << QString(menü) << m << klicks << texte << QString(felder) << p;
-        };
-        const char *G = "mnuSimGerade", *A = "mnuSimAllgParabel", *N = "mnuSimParabel";
-        r("line start", G, 0, {0, 0, 0}, {"1", "0", "", "y = 1x + 0"}, "GE m=1 b=0 a=0", {3, 3});
-        r("line, b one up", G, 0, {0, 1, 0}, {"1", "0,5", "", "y = 1x + 0,5"}, "GE m=1 b=0.5", {3, 3.5});
-        r("step width .03", G, 3, {0, 0, 0}, {"0,99", "0", "", "y = 0,99x + 0"}, "GE m=0.99", {5, 4.95});
-        r("general start", A, 0, {0, 0, 0}, {"1", "0", "0", "y = 1(x - 0)² + 0"}, "AP a=1 xs=0 ys=0", {2, 4});
-        r("general .5 2 1", A, 0, {-10, 4, 2}, {"0,5", "2", "1", "y = 0,5(x - 2)² + 1"},
-          "AP a=0.5 b=2 c=1 xs=2 ys=1 p=0 q=1", {4, 3});
-        r("normal start", N, 0, {0, 0, 0}, {"0", "0", "", "y = (x - 0)² + 0"}, "SP a=1 xs=0 ys=0", {2, 4});
-        r("normal xs 3 up", N, 0, {3, 0, 0}, {"1,5", "0", "", "y = (x - 1,5)² + 0"}, "SP xs=1.5 ys=0", {2.5, 1});
-        r("normal 1 -2", N, 0, {2, -4, 0}, {"1", "-2", "", "y = (x - 1)² - 2"},
-          "SP a=1 p=-2 q=-1 xs=1 ys=-2", {3, 2});
-    }
     void steps()
     {
-        QFETCH(QString, menü);
-        QFETCH(int, m);
-        QFETCH(QList<int>, klicks);
-        QFETCH(QStringList, texte);
-        QFETCH(QString, felder);
-        QFETCH(QPointF, aufKurve);
-        Fenster w;
-        w.z.AnzFkt = 1;  // y = 2x + 1 already: the curve takes slot 2
-        w.k().fkt.FktArt[1] = "GE", w.k().fkt.m[1] = 2.0f, w.k().fkt.b[1] = 1.0f;
-        if (m)
-            w.f->Schrittweiten().VScroll1[0]->SetzeValue(int16_t(m));
-        const bool allg = menü == "mnuSimAllgParabel";
-        const QByteArray name = menü.toUtf8();
-        simuliere(w, name.constData(), [&](frmSimulation& s) {
-            QCOMPARE(s.pos(), QPoint(620, 36));
-            QCOMPARE(s.VScroll3->isVisibleTo(&s), allg);
-            QCOMPARE(s.cmdOK->y(), allg ? 136 : 102);
-            QCOMPARE(s.VScroll1->Value(), int16_t(m ? 33 : menü == "mnuSimParabel" ? 0 : 20));
-            for (int j = 0; j < 3; ++j)
-                klicke(j == 0 ? s.VScroll1 : j == 1 ? s.VScroll2 : s.VScroll3, klicks[j]);
-            QCOMPARE((QStringList{s.txtEingabe1->text(), s.txtEingabe2->text(),
-                                  allg ? s.txtEingabe3->text() : "", s.labGleichung->text()}),
-                     texte);
-            const auto& t = w.k().fkt;
-            const QStringList f = felder.split(' ');
-            QCOMPARE(t.FktArt[2], f[0]);
-            const std::map<QString, float> ist{{"m", t.m[2]}, {"b", t.b[2]}, {"a", t.a[2]}, {"c", t.c[2]},
-                                               {"p", t.p[2]}, {"q", t.q[2]}, {"xs", t.xs[2]}, {"ys", t.ys[2]}};
-            for (const QString& feld : f.mid(1))
-                QCOMPARE(ist.at(feld.section('=', 0, 0)), feld.section('=', 1).toFloat());
-            QCOMPARE(w.z.AnzFkt, int16_t(1));  // the curve is not a function yet
-            QCOMPARE(farbe(w, float(aufKurve.x()), float(aufKurve.y())), Grün);
-            QVERIFY(w.k().FunkBeschriftung[2] && !w.k().FunkBeschriftung[2]->isHidden());
-        }, Schliessen);
-        QVERIFY(w.z.AnzFkt == 1 && !w.z.SimAktiv && !w.k().FunkBeschriftung[2]);
-        QCOMPARE(farbe(w, float(aufKurve.x()), float(aufKurve.y())), Grün);  // until the next redraw
-        QVERIFY(w.plattform.meldungen.empty());
+        const char *G = "mnuSimGerade", *A = "mnuSimAllgParabel", *N = "mnuSimParabel";
+        // Menu item, step-width bar for m (0: left at 5), arrow clicks of bars 1 to 3, fields and
+        // equation, kind and stored fields of slot 2, a place on the curve in LE.
+        const struct {
+            const char* menü; int m; QList<int> klicks; QStringList texte; QString felder; QPointF aufKurve;
+        } fälle[] = {
+            {G, 0, {0, 0, 0}, {"1", "0", "", "y = 1x + 0"}, "GE m=1 b=0 a=0", {3, 3}},
+            {G, 0, {0, 1, 0}, {"1", "0,5", "", "y = 1x + 0,5"}, "GE m=1 b=0.5", {3, 3.5}},
+            {G, 3, {0, 0, 0}, {"0,99", "0", "", "y = 0,99x + 0"}, "GE m=0.99", {5, 4.95}},
+            {A, 0, {0, 0, 0}, {"1", "0", "0", "y = 1(x - 0)² + 0"}, "AP a=1 xs=0 ys=0", {2, 4}},
+            {A, 0, {-10, 4, 2}, {"0,5", "2", "1", "y = 0,5(x - 2)² + 1"}, "AP a=0.5 b=2 c=1 xs=2 ys=1 p=0 q=1", {4, 3}},
+            {N, 0, {0, 0, 0}, {"0", "0", "", "y = (x - 0)² + 0"}, "SP a=1 xs=0 ys=0", {2, 4}},
+            {N, 0, {3, 0, 0}, {"1,5", "0", "", "y = (x - 1,5)² + 0"}, "SP xs=1.5 ys=0", {2.5, 1}},
+            {N, 0, {2, -4, 0}, {"1", "-2", "", "y = (x - 1)² - 2"}, "SP a=1 p=-2 q=-1 xs=1 ys=-2", {3, 2}},
+        };
+        for (const auto& [menü, m, klicks, texte, felder, aufKurve] : fälle) {
+            Fenster w;
+            w.z.AnzFkt = 1;  // y = 2x + 1 already: the curve takes slot 2
+            auto& t = w.k().fkt;
+            std::tie(t.FktArt[1], t.m[1], t.b[1]) = std::tuple(QString("GE"), 2.0f, 1.0f);
+            if (m)
+                w.f->Schrittweiten().VScroll1[0]->SetzeValue(int16_t(m));
+            const bool allg = menü == A;
+            simuliere(w, menü, [&](frmSimulation& s) {
+                QVERIFY(s.pos() == QPoint(620, 36) && s.cmdOK->y() == (allg ? 136 : 102) &&
+                        s.Höhe() == (allg ? 2925 : 2400));
+                QCOMPARE(s.VScroll3->isVisibleTo(&s), allg);
+                QCOMPARE(s.VScroll1->Value(), int16_t(m ? 33 : menü == N ? 0 : 20));
+                klicke(s.VScroll1, klicks[0]), klicke(s.VScroll2, klicks[1]), klicke(s.VScroll3, klicks[2]);
+                QCOMPARE((QStringList{s.txtEingabe1->text(), s.txtEingabe2->text(),
+                                      allg ? s.txtEingabe3->text() : "", s.labGleichung->text()}), texte);
+                QCOMPARE(t.FktArt[2], felder.left(2));
+                const std::map<QString, float> ist{{"m", t.m[2]}, {"b", t.b[2]}, {"a", t.a[2]}, {"c", t.c[2]},
+                                                   {"p", t.p[2]}, {"q", t.q[2]}, {"xs", t.xs[2]}, {"ys", t.ys[2]}};
+                for (const QString& feld : felder.split(' ').mid(1))
+                    QCOMPARE(ist.at(feld.section('=', 0, 0)), feld.section('=', 1).toFloat());
+                QCOMPARE(w.z.AnzFkt, int16_t(1));  // the curve is not a function yet
+                QCOMPARE(farbe(w, aufKurve), Grün);
+                QVERIFY(w.k().FunkBeschriftung[2] && !w.k().FunkBeschriftung[2]->isHidden());
+            }, Schliessen);
+            QVERIFY(w.z.AnzFkt == 1 && !w.z.SimAktiv && !w.k().FunkBeschriftung[2] && w.plattform.meldungen.empty());
+            QCOMPARE(farbe(w, aufKurve), Grün);  // until the next redraw
+        }
     }
 
     void keepThenOtherKind()
     {
         Fenster w;
-        simuliere(w, "mnuSimGerade", [&](frmSimulation& s) {
-            klicke(s.VScroll2, 2);
-            klicke(s.VScroll2, -2);
-        }, Ok);
+        simuliere(w, "mnuSimGerade", [](frmSimulation& s) { klicke(s.VScroll2, 2), klicke(s.VScroll2, -2); }, Ok);
         QVERIFY(w.z.AnzFkt == 1 && w.z.SimAktiv && w.k().fkt.FktText[1] == "y=x");
-        // Unchanged bars: no step runs, the sheet keeps its picture, and
-        // "Ok" keeps nothing new.
+        // Unchanged bars: no step runs, the sheet keeps its picture, "Ok" keeps nothing new.
         w.blatt().PSet(10.0f, 10.0f, Grün);
         simuliere(w, "mnuSimGerade", [&](frmSimulation& s) {
-            QCOMPARE(s.VScroll1->Value(), int16_t(20));
-            QCOMPARE(s.labGleichung->text(), QString("y = 1x + 0"));
+            QVERIFY(s.VScroll1->Value() == 20 && s.labGleichung->text() == "y = 1x + 0");
         }, Ok);
-        QCOMPARE(w.z.AnzFkt, int16_t(1));
-        QCOMPARE(w.blatt().Point(10.0f, 10.0f), Grün);
-        // Another kind on the loaded window: third row, button, height and
-        // bars set anew.
+        QVERIFY(w.z.AnzFkt == 1 && w.blatt().Point(10.0f, 10.0f) == Grün);
+        // Another kind on the loaded window: third row, button, height and bars set anew.
         simuliere(w, "mnuSimAllgParabel", [&](frmSimulation& s) {
-            QVERIFY(s.VScroll3->isVisibleTo(&s));
-            QCOMPARE(s.Höhe(), 2925);
-            QCOMPARE((QList<int>{s.VScroll1->Value(), s.VScroll1->Min(), s.VScroll1->Max()}),
-                     (QList<int>{20, 100, -100}));
+            QVERIFY(s.VScroll3->isVisibleTo(&s) && s.Höhe() == 2925);
+            QVERIFY(s.VScroll1->Value() == 20 && s.VScroll1->Min() == 100 && s.VScroll1->Max() == -100);
             QVERIFY(w.k().fkt.FktArt[2].isEmpty());  // no bar moved: no step ran
             klicke(s.VScroll1, 1);
             QCOMPARE(w.k().fkt.FktArt[2], QString("AP"));
         }, Ok);
         QCOMPARE(w.z.AnzFkt, int16_t(2));
-        simuliere(w, "mnuSimParabel", [&](frmSimulation& s) {
-            QVERIFY(!s.VScroll3->isVisibleTo(&s));
-            QCOMPARE(s.Höhe(), 2400);
-        }, Schliessen);
-        QVERIFY(w.z.AnzFkt == 2 && !w.z.SimAktiv);
     }
 
     void fullTable()
@@ -171,26 +122,22 @@ private slots:
         w.z.AnzFkt = 10;
         simuliere(w, "mnuSimParabel", [&](frmSimulation& s) {
             QCOMPARE(w.plattform.meldungen.size(), size_t(1));  // the start value moved bar 1
-            klicke(s.VScroll2, 1);
-            klicke(s.VScroll1, -1);
+            klicke(s.VScroll2, 1), klicke(s.VScroll1, -1);
         }, Ok);
-        QCOMPARE(w.plattform.meldungen.size(), size_t(3));
+        QCOMPARE(w.plattform.Texte(), QStringList(3, FunktionsGrenzeText()));
         for (const MsgAufruf& m : w.plattform.meldungen)
-            QVERIFY(m.text == FunktionsGrenzeText() && m.symbol == MsgSymbol::Keins &&
-                    m.knoepfe == MsgKnoepfe::OK && m.titel.isEmpty());
+            QVERIFY(m.symbol == MsgSymbol::Keins && m.knoepfe == MsgKnoepfe::OK && m.titel.isEmpty());
         QCOMPARE(w.z.AnzFkt, int16_t(10));
     }
 
-    // A general parabola kept at a = 0 stays the line y = ys at every
-    // redraw; the redraws that put back the kept grid give the picture of a
-    // redraw from scratch, also after the heading or the unit has changed.
+    // A general parabola kept at a = 0 stays the line y = ys at every redraw; the redraws that
+    // put back the kept grid match one from scratch, also after the heading or unit changed.
     void flatParabolaAndKeptBackground()
     {
         Fenster w;
-        simuliere(w, "mnuSimGerade", {}, Schliessen);  // leaves y = x in slot 1
+        simuliere(w, "mnuSimGerade", [](frmSimulation&) {}, Schliessen);  // leaves y = x in slot 1
         simuliere(w, "mnuSimAllgParabel", [&](frmSimulation& s) {
-            klicke(s.VScroll1, -20);
-            klicke(s.VScroll3, 3);
+            klicke(s.VScroll1, -20), klicke(s.VScroll3, 3);
             QCOMPARE(s.labGleichung->text(), QString("y = 0(x - 0)² + 1,5"));
         }, Ok);
         const auto& t = w.k().fkt;
@@ -200,13 +147,10 @@ private slots:
             w.k().Überschrift = schritt ? "Parabeln" : "";
             w.z.Einheit = schritt == 2 ? 5.0f : 10.0f;
             w.k().NeuZeichnen(falle);
-            QCOMPARE(farbe(w, 3.0f, 1.5f), Rot);
-            QVERIFY(farbe(w, 3.0f, 3.0f) != Rot);
+            QVERIFY(farbe(w, {3, 1.5}) == Rot && farbe(w, {3, 3}) != Rot);
             const QImage gemerkt = w.blatt().Bild().copy();
             w.blatt().Cls();
-            w.k().Achsen();
-            w.k().TessarolenZeichnen();
-            w.k().PunkteZeichnen();
+            w.k().Achsen(), w.k().TessarolenZeichnen(), w.k().PunkteZeichnen();
             QVERIFY(gemerkt == w.blatt().Bild());
         }
     }
