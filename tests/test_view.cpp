@@ -42,9 +42,9 @@ private slots:
             std::vector<int32_t> vorgaben, farben;
         } fälle[] = {
             {{}, {}, {Alt, S[2], S[3], S[4], S[5], S[6], S[7], S[8], S[9], S[10]}},
-            {{1, 2, 2, Grün, 3, 4, 5, 6, 7, 8, 9, 10},  // a repeated colour and green are refused
+            {{1, 2, 2, Grün, 3, S[4], 5, 6, 7, 8, 9, 10},  // repeats and green refused
              {Alt, S[2], S[3], S[3], S[3], S[4], S[5], S[6], S[7], S[8], S[9], S[10]},
-             {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
+             {1, 2, 3, S[4], 5, 6, 7, 8, 9, 10}},
             {{1, 2, 3, 4, std::nullopt}, {Alt, S[2], S[3], S[4], S[5]}, {S.begin() + 1, S.end()}},
         };
         for (const auto& f : fälle) {
