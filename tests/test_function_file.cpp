@@ -50,11 +50,11 @@ bool gesund(const Zeichnung& d)
     return ok;
 }
 Zeichnung tabellen(GraphCore& k) { return {k.fkt, k.pkt, k.z.AnzFkt, k.z.AnzPkt, k.Überschrift, k.GleichungenAus}; }
-// Opens a file of the full drawing through the menu and removes the file again.
-void lade(Fenster& w)
+// Opens a file of these bytes (the full drawing) through the menu and removes the file again.
+void lade(Fenster& w, const QByteArray& inhalt = FktDateiKodieren(FktDateiZeilen(volleZeichnung())))
 {
-    const QString pfad = w.ordner.filePath("voll.FKT");
-    schreibe(pfad, FktDateiKodieren(FktDateiZeilen(volleZeichnung()))), datei(w, "mnuÖffnen", pfad), QFile::remove(pfad);
+    const QString pfad = w.ordner.filePath("geladen.FKT");
+    schreibe(pfad, inhalt), datei(w, "mnuÖffnen", pfad), QFile::remove(pfad);
 }
 }  // namespace
 
@@ -72,7 +72,7 @@ private slots:
                                        QDir::toNativeSeparators(w.ordner.path() + "/") + " gespeichert!");
         QCOMPARE(m.symbol, MsgSymbol::Information);
         lade(w);
-        const auto [bild, vorher] = std::pair(w.blatt().Bild(), FktDateiZeilen(tabellen(w.k())));
+        const QImage bild = w.blatt().Bild();
         datei(w, "mnuSpeichern", pfad);
         const DateiAufruf& d = w.plattform.dateiDialoge.back();  // the last folder and name kept
         QVERIFY(d.filter == "Funktionsdateien (*.FKT)" && d.ordner == w.ordner.path() && d.name == "leer.FKT");
@@ -83,7 +83,9 @@ private slots:
         for (const char* zahl : {"\n1.234567E+07\r", "\n1.5E-07\r", "\n0.00001\r", "\n99999.99\r", "\n-3E+38\r"})
             QVERIFY2(inhalt.contains(zahl), zahl);
         datei(w, "mnuÖffnen", pfad);
-        QCOMPARE(FktDateiZeilen(tabellen(w.k())), vorher);
+        Zeichnung soll = volleZeichnung();
+        soll.fkt.FktText = w.k().fkt.FktText;  // the equations as drawn
+        QCOMPARE(FktDateiZeilen(tabellen(w.k())), FktDateiZeilen(soll));
         QVERIFY(w.blatt().Bild() == bild && w.k().FktWahl().chkFkt.Existiert(2) && w.k().PktWahl().chkPkt.Existiert(3));
         QVERIFY(w.f->VScroll1->Value() == 9 && w.f->Aktion("mnuFunktionsgleichungenAusblenden")->isChecked());
         QCOMPARE(w.f->Aktion("mnuZusätze_1")->text(), QDir::toNativeSeparators(pfad).replace("&", "&&"));
@@ -111,8 +113,7 @@ private slots:
             QList<QByteArray> zeilen = leer;
             for (const auto& [nr, text] : ersetzt)
                 nr == 0 ? void(zeilen = zeilen.mid(0, 12)) : void(zeilen[nr - 1] = text + '\r');
-            schreibe(w.ordner.filePath("fremd.FKT"), zeilen.join('\n'));
-            datei(w, "mnuÖffnen", w.ordner.filePath("fremd.FKT"));
+            lade(w, zeilen.join('\n'));
             const FunktionsTabelle& f = w.k().fkt;
             const QString ist = QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8").arg(w.z.AnzFkt).arg(w.z.AnzPkt)
                 .arg(f.FktArt[1]).arg(f.a[1]).arg(f.m[1]).arg(f.b[1]).arg(f.FktText[1], w.k().Überschrift);
@@ -123,7 +124,7 @@ private slots:
     }
     void fehlschlaege()
     {
-        // Cancel ("") or a path in the test folder, where alt.FKT is read-only.
+        // Cancelled (""), or a path in the test folder, where alt.FKT is read-only.
         for (const auto& [menü, name] : {std::pair{"mnuÖffnen", ""}, {"mnuÖffnen", "fehlt.FKT"}, {"mnuÖffnen", "."},
                                          {"mnuSpeichern", ""}, {"mnuSpeichern", "alt.FKT/neu.FKT"}, {"mnuSpeichern", "alt.FKT"}}) {
             Fenster w;
@@ -144,7 +145,6 @@ private slots:
     {
         // Mutated files for a bounded time, every 40th through the real command.
         Fenster w;
-        const QString pfad = w.ordner.filePath(QStringLiteral("zufall.FKT"));
         const QByteArray basis = FktDateiKodieren(FktDateiZeilen(volleZeichnung()));
         const QByteArray stücke[] = {"\"", "\r\n", "\n", "\r", QByteArray(1, '\0'), "#TRUE#", "1e38", "-3.5E+39",
                                      "nan", "99", "-32769", "\"XX\"", "\"AP\"", "0", ".", "e", "\x80\x81\x9d"};
@@ -164,8 +164,7 @@ private slots:
             Zeichnung d = volleZeichnung();
             FktDateiLesen(FktDateiDekodieren(b), d);
             QVERIFY2(gesund(d), b.constData());
-            if (n % 40 == 0)
-                schreibe(pfad, b), datei(w, "mnuÖffnen", pfad);
+            if (n % 40 == 0) lade(w, b);
             QVERIFY2(gesund(tabellen(w.k())), b.constData());
         }
     }
