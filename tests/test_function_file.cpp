@@ -106,6 +106,7 @@ private slots:
             {{{1, ".5"}, {2, "-2.5E+00"}, {9, "\"GE\",x"}, {155, "1.4"}}, "1 0 GE 0 0.5 -2.5 y=0,5x-2,5 "},
             {{{157, QByteArray("\"a\0b \x96\x81\"", 8)}, {207, müll}}, "0 0  0 0 0  ab –"},
             {{{1, müll}}, nullptr},
+            {{{5, "3e38"}, {9, "\"NP\""}, {155, "1"}}, nullptr},  // the vertex beyond the range of a float
         };
         for (const auto& [ersetzt, erwartet] : fälle) {
             Fenster w;
