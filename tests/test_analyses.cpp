@@ -6,19 +6,16 @@
 #include "core/selection_dialogs.h"
 #include "tests/support/sheet_fixture.h"
 #include "tests/support/test_main.h"
-
 #include <cmath>
 
 namespace {
-
 // A line m·x + b (vertical above m = 500, at x = xs) or a parabola a·(x − xs)² + ys.
 struct Fkt { float m = 0, b = 0, a = 0, xs = 0, ys = 0; };
 Fkt G(float m, float b) { return {m, b}; }
 Fkt Senk(float x) { return {501, 0, 0, x}; }
 Fkt Par(float a, float xs, float ys) { return {0, 0, a, xs, ys}; }
 
-// The buttons of the function dialog, then those of the point dialog.
-enum Knopf { Null, YAchse, Scheitel, Schnitt, Probe, Gerade2 = 10, Parabel2, Abstand2 };
+enum Knopf { Null, YAchse, Scheitel, Schnitt, Probe, Gerade2 = 10, Parabel2, Abstand2 };  // function, then point dialog
 
 struct Umgebung : Zeichenblatt {
     // Functions added and listed; then the given ones ticked in the function dialog.
@@ -56,16 +53,13 @@ QStringList Zeilen(frmPunkte& f)  // the visible point lines
         .filter(QRegularExpression("."));
 }
 
-// `satz` empty: refused at the point limit.
-struct Ergebnis { QList<Fkt> fs; int vorher, knopf; QString satz; QStringList zeilen = {}; };
+struct Ergebnis { QList<Fkt> fs; int vorher, knopf; QString satz; QStringList zeilen = {}; };  // satz empty: refused
 // A message, or with `art` a new function; werte: m, b, xSenkrecht, xSenkrecht2 or p, q, xs, ys.
 struct Antwort { int fkt, knopf; QList<int> haken; QString text = {}, titel = {}, art = {}; QList<float> werte = {}; };
 struct Probefall { Fkt f; QString x, y, antwort; };  // antwort empty: cancelled
 // A step that overflows: functions (both ticked) or two ticked points, and where it is reported.
 struct Ueberlauf { QList<Fkt> fs; QList<QPointF> orte; int knopf; QString ort; };
-
 }  // namespace
-
 Q_DECLARE_METATYPE(Ergebnis) Q_DECLARE_METATYPE(Antwort) Q_DECLARE_METATYPE(Probefall) Q_DECLARE_METATYPE(Ueberlauf)
 
 class AnalysesTest : public QObject {
@@ -83,8 +77,7 @@ private slots:
     void ergebnis_data()
     {
         QTest::addColumn<Ergebnis>("e");
-        int n = 0;
-        auto r = [&](QList<Fkt> fs, int vorher, int knopf, const char* satz, QStringList zeilen = {}) {
+        auto r = [n = 0](QList<Fkt> fs, int vorher, int knopf, const char* satz, QStringList zeilen = {}) mutable {
             QTest::addRow("%d %s", ++n, satz) << Ergebnis{fs, vorher, knopf, satz, zeilen};
         };
         const char *eine = "f1 hat eine Nullstelle:", *zwei = "f1 hat zwei Nullstellen:", *keine = "f1 hat keine Nullstellen!";
@@ -101,12 +94,10 @@ private slots:
         r({G(2, 1), G(2, 1)}, 0, Schnitt, keinP), r({G(1, 1), Senk(2)}, 0, Schnitt, einP, {"P1(2/3)"});
         r({Senk(2), G(1, 1)}, 0, Schnitt, einP, {"P1(2/3)"}), r({Senk(2), Senk(5)}, 0, Schnitt, keinP);
         r({Senk(2), Par(1, 1, -4)}, 0, Schnitt, einP, {"P1(2/-3)"}), r({Par(1, 1, -4), Senk(2)}, 0, Schnitt, einP, {"P1(2/-3)"});
-        r({G(1, 0), Par(1, 0, 0)}, 0, Schnitt, zweiP, {"P1(1/1)", "P2(0/0)"}), r({G(1, -1), Par(1, 0, 0)}, 0, Schnitt, keinP);
-        r({Par(1, 0, 0), G(1, 0)}, 0, Schnitt, zweiP, {"P1(1/1)", "P2(0/0)"}), r({G(2, -1), Par(1, 0, 0)}, 0, Schnitt, einP, {"P1(1/1)"});
-        r({Par(2, 1, 3), G(0, 5)}, 0, Schnitt, zweiP, {"P1(2/5)", "P2(0/5)"});
+        r({G(1, 0), Par(1, 0, 0)}, 0, Schnitt, zweiP, {"P1(1/1)", "P2(0/0)"}), r({G(2, -1), Par(1, 0, 0)}, 0, Schnitt, einP, {"P1(1/1)"});
+        r({Par(1, 0, 0), G(1, 0)}, 0, Schnitt, zweiP, {"P1(1/1)", "P2(0/0)"}), r({Par(2, 1, 3), G(0, 5)}, 0, Schnitt, zweiP, {"P1(2/5)", "P2(0/5)"});
         r({Par(1, 0, 0), Par(-1, 0, 2)}, 0, Schnitt, zweiP, {"Q1(1/1)", "Q2(-1/1)"}), r({Par(1, 0, 0), Par(1, 0, 1)}, 0, Schnitt, keinP);
         r({Par(1, 0, 0), Par(1, 2, 0)}, 0, Schnitt, einP, {"Q1(1/1)"}), r({Par(2, 0, 0), Par(2, 1, 2)}, 0, Schnitt, einP, {"Q1(1/2)"});
-        r({Par(1, 0, 1), Par(-1, 0, 0)}, 0, Schnitt, keinP);
         // The count is raised before the limit test; empty: refused at the point limit.
         r({Par(1, 1, -4)}, 9, Null, ""), r({Par(1, 0, 0)}, 9, Null, eine, {"N10(0/0)"}), r({Par(1, 0, 0)}, 10, Null, "");
         r({Par(1, 0, 1)}, 10, Null, keine), r({G(0, 3)}, 10, Null, ""), r({Senk(1)}, 10, YAchse, "");
@@ -125,8 +116,7 @@ private slots:
         QCOMPARE(QString::number(u.z.AnzPkt) + u.g.pkt.PktName[nachher + 1], QString::number(nachher));
         QVERIFY(!u.g.PktWahl().chkPkt.Existiert(std::max(nachher, 1)));  // element 0 always exists
         frmPunkte* f = Ergebnisfenster();
-        const QString grenze = "Es können nur 10 Punkte\rgezeichnet werden!";
-        QCOMPARE(u.plattform.Texte(), e.satz.isEmpty() ? QStringList{grenze} : QStringList());
+        QCOMPARE(u.plattform.Texte(), e.satz.isEmpty() ? QStringList{"Es können nur 10 Punkte\rgezeichnet werden!"} : QStringList());
         QVERIFY(bool(f) != e.satz.isEmpty() && (f || u.plattform.meldungen[0].symbol == MsgSymbol::Keins));
         if (!f)
             return;
@@ -144,8 +134,7 @@ private slots:
     void antwort_data()
     {
         QTest::addColumn<Antwort>("a");
-        int n = 0;
-        auto r = [&](Antwort a) { QTest::addRow("%d %s", ++n, qPrintable(a.text + a.art)) << a; };
+        auto r = [n = 0](Antwort a) mutable { QTest::addRow("%d %s", ++n, qPrintable(a.text + a.art)) << a; };
         const QString keine = "Es ist keine Funktion ausgewählt!!", mehr = "Es ist mehr als eine Funktion ausgewählt!!";
         const QString zwei = "Es müssen 2 Tessarolen ausgewählt sein!!", h = "Hinweis...", e = "Ergebnis...";
         r({10, Null, {}, keine}), r({10, Null, {1, 3}, mehr}), r({10, YAchse, {2, 3}, mehr}), r({10, Scheitel, {}, keine});
@@ -206,11 +195,10 @@ private slots:
         Umgebung u;
         u.Funktionen({p.f}, {1});
         u.Punkte(1);
-        QString felder;
         QTimer::singleShot(0, [&] {
             frmEingabe& d = u.g.Eingabe();
             QVERIFY(QTest::qWaitForWindowActive(&d));
-            felder = d.windowTitle() + d.labEingabe1->text() + d.labEingabe2->text() + d.labEingabe3->text();
+            QCOMPARE(d.windowTitle() + d.labEingabe1->text() + d.labEingabe2->text() + d.labEingabe3->text(), "Punkt:Koordinate x:Koordinate y:");
             QTest::keyClicks(d.txtEingabe1, p.x);  // the dialog opens with the first field selected
             QTest::keyClick(d.txtEingabe1, Qt::Key_Tab);
             QTest::keyClicks(d.txtEingabe2, p.y);
@@ -218,7 +206,6 @@ private slots:
             d.hide();
         });
         u.Drücke(Probe);
-        QCOMPARE(felder, QStringLiteral("Punkt:Koordinate x:Koordinate y:"));
         QCOMPARE(u.plattform.Texte(), p.antwort.isEmpty() ? QStringList() : QStringList{p.antwort});
         QVERIFY(u.z.AnzPkt == 1 && !Ergebnisfenster());
     }
@@ -246,33 +233,25 @@ private slots:
         const int pkte = int(u.orte.size()), fkte = int(u.fs.size());
         QCOMPARE((QList<int>{w.z.AnzPkt, w.z.AnzFkt}), (QList<int>{pkte, fkte}));
         QCOMPARE(w.g.pkt.PktName[pkte + 1] + w.g.fkt.FktArt[fkte + 1], QString());
-        // element 0 of the point list always exists
-        QVERIFY((!pkte || !w.g.PktWahl().chkPkt.Existiert(pkte)) && !w.g.PunktBeschriftung[pkte + 1]);
+        QVERIFY((!pkte || !w.g.PktWahl().chkPkt.Existiert(pkte)) && !w.g.PunktBeschriftung[pkte + 1]);  // element 0 stays
         QVERIFY(!w.g.FktWahl().chkFkt.Existiert(fkte) && !w.g.FunkBeschriftung[fkte + 1] && !Ergebnisfenster());
     }
 
-    // Ticked and started in the real function dialog.
-    void fktWahl()
+    // Ticked and started in the real function dialog; the result window stays from one result to the next,
+    // and comes afresh after its close box.
+    void fensterLebenslauf()
     {
         Umgebung u;
-        u.Funktionen({G(1, 1), G(-1, 3), Par(1, 0, 0)}, {3});
+        u.Funktionen({G(1, 1), G(-1, 3), Par(1, 0, 0), Par(1, 0, 1)}, {3});
         frmFktWahl& wahl = u.g.FktWahl();
         wahl.show();
         for (int k : {0, 2, 1})  // tick f1, untick f3, tick f2
             QTest::mouseClick(&wahl.chkFkt(k), Qt::LeftButton, {}, QPoint(6, wahl.chkFkt(k).height() / 2));
         QTest::mouseClick(&wahl.cmdAktion(3), Qt::LeftButton);
-        QVERIFY(!wahl.isVisible() && Ergebnisfenster());
-        QCOMPARE(Ergebnisfenster()->Label1->text() + u.g.PktWahl().chkPkt(0).text(), "f1 und f2 haben einen Schnittpunkt:P1(1,/2,)");
-    }
-
-    // The window stays from one result to the next, and comes afresh after its close box.
-    void fensterLebenslauf()
-    {
-        Umgebung u;
-        u.Funktionen({G(1, 0), Par(1, 0, 0), Par(1, 0, 1)}, {1, 2});
-        u.Drücke(Schnitt);
         frmPunkte* erstes = Ergebnisfenster();
-        for (const char* soll : {"3f3 hat keine Nullstellen!|", "2f2 hat eine Nullstelle:|N3(0/0)", "1f1 hat eine Nullstelle:|N4(0/0)"}) {
+        QVERIFY(!wahl.isVisible() && erstes);
+        QCOMPARE(erstes->Label1->text() + u.g.PktWahl().chkPkt(0).text(), "f1 und f2 haben einen Schnittpunkt:P1(1,/2,)");
+        for (const char* soll : {"4f4 hat keine Nullstellen!|", "3f3 hat eine Nullstelle:|N2(0/0)", "1f1 hat eine Nullstelle:|N3(-1/0)"}) {
             QVERIFY(soll[0] != '1' || (Ergebnisfenster() == erstes && erstes->close()));  // the title-bar box
             u.Funktionen({}, {soll[0] - '0'});
             u.Drücke(Null);
