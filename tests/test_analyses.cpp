@@ -90,20 +90,19 @@ private slots:
         r({Par(2, 1, 3)}, 0, YAchse, "f1 hat den Y-Achsenschnittpunkt:", {"T1(0/5)"});
         r({Senk(0)}, 0, YAchse, "f1 hat keinen Y-Achsenschnittpunkt!"), r({Par(2, 1, 3)}, 3, Scheitel, S, {"S4(1/3)"});
         // Intersections: a vertical line or a parabola first and second, the points in the order they are stored.
-        r({G(1, 1), G(-1, 3)}, 0, Schnitt, einP, {"P1(1/2)"}), r({G(2, 1), G(2, -3)}, 0, Schnitt, keinP);
-        r({G(2, 1), G(2, 1)}, 0, Schnitt, keinP), r({G(1, 1), Senk(2)}, 0, Schnitt, einP, {"P1(2/3)"});
-        r({Senk(2), G(1, 1)}, 0, Schnitt, einP, {"P1(2/3)"}), r({Senk(2), Senk(5)}, 0, Schnitt, keinP);
-        r({Senk(2), Par(1, 1, -4)}, 0, Schnitt, einP, {"P1(2/-3)"}), r({Par(1, 1, -4), Senk(2)}, 0, Schnitt, einP, {"P1(2/-3)"});
-        r({G(1, 0), Par(1, 0, 0)}, 0, Schnitt, zweiP, {"P1(1/1)", "P2(0/0)"}), r({G(2, -1), Par(1, 0, 0)}, 0, Schnitt, einP, {"P1(1/1)"});
-        r({Par(1, 0, 0), G(1, 0)}, 0, Schnitt, zweiP, {"P1(1/1)", "P2(0/0)"}), r({Par(2, 1, 3), G(0, 5)}, 0, Schnitt, zweiP, {"P1(2/5)", "P2(0/5)"});
-        r({Par(1, 0, 0), Par(-1, 0, 2)}, 0, Schnitt, zweiP, {"Q1(1/1)", "Q2(-1/1)"}), r({Par(1, 0, 0), Par(1, 0, 1)}, 0, Schnitt, keinP);
-        r({Par(1, 0, 0), Par(1, 2, 0)}, 0, Schnitt, einP, {"Q1(1/1)"}), r({Par(2, 0, 0), Par(2, 1, 2)}, 0, Schnitt, einP, {"Q1(1/2)"});
+        const auto s = [&](QList<Fkt> fs, const char* satz, QStringList zeilen = {}) { r(fs, 0, Schnitt, satz, zeilen); };
+        s({G(1, 1), G(-1, 3)}, einP, {"P1(1/2)"}), s({G(1, 1), Senk(2)}, einP, {"P1(2/3)"});
+        s({Senk(2), G(1, 1)}, einP, {"P1(2/3)"}), s({Senk(2), Senk(5)}, keinP), s({G(2, 1), G(2, 1)}, keinP);
+        s({Senk(2), Par(1, 1, -4)}, einP, {"P1(2/-3)"}), s({Par(1, 1, -4), Senk(2)}, einP, {"P1(2/-3)"});
+        s({G(1, 0), Par(1, 0, 0)}, zweiP, {"P1(1/1)", "P2(0/0)"}), s({G(2, -1), Par(1, 0, 0)}, einP, {"P1(1/1)"});
+        s({Par(1, 0, 0), G(1, 0)}, zweiP, {"P1(1/1)", "P2(0/0)"}), s({Par(2, 1, 3), G(0, 5)}, zweiP, {"P1(2/5)", "P2(0/5)"});
+        s({Par(1, 0, 0), Par(-1, 0, 2)}, zweiP, {"Q1(1/1)", "Q2(-1/1)"}), s({Par(1, 0, 0), Par(1, 0, 1)}, keinP);
+        s({Par(1, 0, 0), Par(1, 2, 0)}, einP, {"Q1(1/1)"}), s({Par(2, 0, 0), Par(2, 1, 2)}, einP, {"Q1(1/2)"});
         // The count is raised before the limit test; empty: refused at the point limit.
         r({Par(1, 1, -4)}, 9, Null, ""), r({Par(1, 0, 0)}, 9, Null, eine, {"N10(0/0)"}), r({Par(1, 0, 0)}, 10, Null, "");
         r({Par(1, 0, 1)}, 10, Null, keine), r({G(0, 3)}, 10, Null, ""), r({Senk(1)}, 10, YAchse, "");
         r({Par(1, 0, 0)}, 9, Scheitel, S, {"S10(0/0)"}), r({Par(1, 0, 0)}, 10, Scheitel, "");
-        r({G(1, 1), G(-1, 3)}, 10, Schnitt, ""), r({G(1, 1), G(1, 3)}, 10, Schnitt, keinP);
-        r({G(1, 0), Par(1, 0, 0)}, 9, Schnitt, "");
+        r({G(1, 1), G(-1, 3)}, 10, Schnitt, ""), r({G(1, 1), G(1, 3)}, 10, Schnitt, keinP), r({G(1, 0), Par(1, 0, 0)}, 9, Schnitt, "");
     }
     void ergebnis()
     {
@@ -124,9 +123,9 @@ private slots:
         const char* titel[] = {"Nullstellen", "Y-Achsenschnittpunkt", "Scheitelpunkt", "Schnittpunkte"};
         QCOMPARE(f->windowTitle() + '|' + f->Label1->text(), titel[e.knopf] + ('|' + e.satz));
         QCOMPARE(Zeilen(*f), e.zeilen);
-        for (int k = 0, n = e.vorher + 1; k < e.zeilen.size(); ++k, ++n) {  // stored, listed and drawn with its name
-            QVERIFY(u.g.pkt.PktName[n] == e.zeilen[k].left(1) && u.g.PktWahl().chkPkt(n - 1).text().startsWith(e.zeilen[k].section('(', 0, 0) + "("));
-            QCOMPARE(u.g.PunktBeschriftung[n] ? u.g.PunktBeschriftung[n]->text() : "", e.zeilen[k]);
+        for (int n = e.vorher; const QString& z : e.zeilen) {  // stored, listed and drawn with its name
+            QVERIFY(u.g.pkt.PktName[++n] == z.left(1) && u.g.PktWahl().chkPkt(n - 1).text().startsWith(z.section('(', 0, 0) + "("));
+            QCOMPARE(u.g.PunktBeschriftung[n] ? u.g.PunktBeschriftung[n]->text() : "", z);
         }
     }
 
@@ -182,7 +181,7 @@ private slots:
     {
         QTest::addColumn<Probefall>("p");
         const auto r = [](Fkt f, const char* x, const char* y, int auf) {  // auf -1: cancelled
-            const QString text = QString("Der Punkt (%1 | %2) liegt %3auf der Funktion f1!").arg(x, y, auf ? "" : "leider nicht ");
+            const auto text = QString("Der Punkt (%1 | %2) liegt %3auf der Funktion f1!").arg(x, y, auf ? "" : "leider nicht ");
             QTest::addRow("%s %s", x, y) << Probefall{f, x, y, auf < 0 ? QString() : text};
         };
         r(G(2, 1), "1", "3,04", 1), r(G(2, 1), "1", "3,06", 0), r(G(2, 1), "1/2", "2", 1), r(G(2, 1), "1", "3", -1);
@@ -215,10 +214,11 @@ private slots:
     {
         QTest::addColumn<Ueberlauf>("u");
         const QList<QPointF> weit{{-3e38, 0}, {3e38, 0}};
-        for (const Ueberlauf& u : {Ueberlauf{{Par(1, 1e20f, 0)}, {}, Null, "Nullstellen"}, {{Par(1, 1e20f, 0)}, {}, YAchse, "YSchnittpunkt"},
-                                   {{Par(1, 4e19f, 0), G(1e20f, 0)}, {}, Schnitt, "Schnittpkte"},  // with a vertical line
-                                   {{Par(1, 4e19f, 0), G(500, 0)}, {}, Schnitt, "Schnittpkte 500"}, {{G(1, 0)}, weit, Gerade2, "PktGerade"},
-                                   {{G(1, 0), Par(1e-20f, 0, 0)}, {}, Schnitt, "MitternachtsFormel"}, {{G(1, 0)}, weit, Parabel2, "PktNormalparabel"}})
+        const Ueberlauf faelle[] = {{{Par(1, 1e20f, 0)}, {}, Null, "Nullstellen"}, {{Par(1, 1e20f, 0)}, {}, YAchse, "YSchnittpunkt"},
+            {{Par(1, 4e19f, 0), G(1e20f, 0)}, {}, Schnitt, "Schnittpkte"}, {{Par(1, 4e19f, 0), G(500, 0)}, {}, Schnitt, "Schnittpkte 500"},
+            {{G(1, 0), Par(1e-20f, 0, 0)}, {}, Schnitt, "MitternachtsFormel"}, {{G(1, 0)}, weit, Gerade2, "PktGerade"},
+            {{G(1, 0)}, weit, Parabel2, "PktNormalparabel"}};  // G(1e20): with a vertical line
+        for (const Ueberlauf& u : faelle)
             QTest::newRow(qPrintable(u.ort)) << u;
     }
     void ueberlauf()

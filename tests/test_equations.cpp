@@ -41,11 +41,11 @@ private slots:
         QFETCH(QString, funktion); QFETCH(QString, text); QFETCH(float, xAnker); QFETCH(bool, fehler);
         Zeichenblatt t;
         const int16_t i = t.funktion(funktion);
-        t.g.GraphAußerhalb = std::isnan(xAnker);
-        t.g.yAnker = 100.0f, t.g.xAnker = 1234.0f;
+        t.g.GraphAußerhalb = std::isnan(xAnker), t.g.yAnker = 100.0f, t.g.xAnker = 1234.0f;
         t.g.Funktionsgleichung(i);
         QCOMPARE(t.g.fkt.FktText[i], text);
-        QVERIFY(t.plattform.Texte().size() == int(fehler) && (!fehler || t.plattform.Texte()[0].contains("frmTessarolen:Funktionsgleichung")));
+        const QStringList meldungen = t.plattform.Texte();
+        QVERIFY(meldungen.size() == int(fehler) && (!fehler || meldungen[0].contains("frmTessarolen:Funktionsgleichung")));
         const bool gerade = funktion.startsWith(QLatin1String("GE"));
         if (!std::isnan(xAnker) || !gerade)
             QCOMPARE(t.g.xAnker, std::isnan(xAnker) ? 1234.0f : xAnker);
