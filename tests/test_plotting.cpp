@@ -24,51 +24,36 @@ private slots:
         QVERIFY(t.plattform.meldungen.empty());
     }
 
-    void abtastung_data()
-    {
-        QTest::addColumn<QString>("funktion");
-        QTest::addColumn<int>("punkte");  // dots and lines in the function's colour
-        QTest::addColumn<int>("linien");
-        QTest::addColumn<float>("yAnker");  // 77 when left as it was
-        QTest::addColumn<QString>("meldungen");
-        const auto r = [](const char* f, int punkte, int linien, float y, const char* meldungen = "") {
-            QTest::newRow(f) << QString::fromLatin1(f) << punkte << linien << y << QString::fromUtf8(meldungen);
-        };
-        r("GE 0 1", 1, 1800, 10), r("AP 0.001 0 0", 1, 1800, 0.81f), r("AP 0 2 3", 1, 1800, 20);
-        r("GE -1 0", 1, 1800, 90), r("AP 0.1 -9 0", 1, 1140, 0), r("GE 499.9 0", 1, 4, 100);
-        r("GE -499.9 0", 1, 4, 100), r("GE 500 0 2", 0, 1, 130), r("GE -500 0 2", 0, 1, 130);
-        r("GE 501 0 12", 0, 1, 130), r("GE 0 20", 0, 0, 77, "außerhalb");
-        r("NP 0 50", 0, 0, 77, "außerhalb"), r("AP 3e38 0 0", 0, 0, 77, "außerhalb");
-        r("GE 1 3e38", 0, 0, 77, "GeradeZeichnen|außerhalb|Funktionsgleichung");
-    }
-
+    // Dots and lines in the function's colour, the height of its label (77 when left as it was), the messages.
     void abtastung()
     {
-        QFETCH(QString, funktion); QFETCH(int, punkte); QFETCH(int, linien); QFETCH(float, yAnker);
-        QFETCH(QString, meldungen);
-        Zeichenblatt t;
-        AufzeichnendeFlaeche rec;
-        t.g.ausgabe = &rec;
-        t.g.yAnker = 77.0f;
-        const int16_t i = t.funktion(funktion);
-        t.g.fkt.xSenkrecht[i] = t.g.fkt.xSenkrecht2[i];
-        t.g.TessarolenZeichnen();
-        QStringList ist;  // "außerhalb" for the information, else the name of the failed operation
-        for (const MsgAufruf& m : t.plattform.meldungen)
-            ist << (m.text == "Funktionsgraph außerhalb der Zeichenebene!" && m.titel == "Hinweis..." &&
-                            m.symbol == MsgSymbol::Information
-                        ? QStringLiteral("außerhalb") : m.text.section(':', 1).section('\r', 0, 0));
-        QCOMPARE(ist.join('|'), meldungen);
-        QVERIFY(t.g.IsLoadedFkt(i) && qAbs(t.g.yAnker - yAnker) < 0.5f);
-        std::erase_if(rec.ops, [](const auto& o) { return o.art == Aufgezeichnet::Textausgabe; });
-        for (const auto& o : rec.ops)
-            QCOMPARE(o.farbe, Rot);
-        QCOMPARE(int(rec.ops.size()), punkte + linien);
-        const auto& o = rec.ops;
-        if (linien == 1)  // the full height of the grid, also beyond its width
-            QCOMPARE(o[0].x1 + o[0].x2, 2 * t.g.XPos(10 * t.g.fkt.xSenkrecht[i]));
-        if (linien == 1800)  // x from -90 mm in steps of 0.1 while below 90 mm
-            QVERIFY(o[0].x1 == t.g.XPos(-90) && qAbs(o[1800].x2 - t.g.XPos(89.995f)) < 0.005f);
+        const std::tuple<const char*, int, int, float, const char*> faelle[] = {
+            {"GE 0 1", 1, 1800, 10, ""}, {"AP 0.001 0 0", 1, 1800, 0.81f, ""}, {"AP 0 2 3", 1, 1800, 20, ""}, {"GE -1 0", 1, 1800, 90, ""},
+            {"AP 0.1 -9 0", 1, 1140, 0, ""}, {"GE 499.9 0", 1, 4, 100, ""}, {"GE -499.9 0", 1, 4, 100, ""}, {"GE 500 0 2", 0, 1, 130, ""},
+            {"GE -500 0 2", 0, 1, 130, ""}, {"GE 501 0 12", 0, 1, 130, ""}, {"GE 0 20", 0, 0, 77, "außerhalb"},
+            {"NP 0 50", 0, 0, 77, "außerhalb"}, {"AP 3e38 0 0", 0, 0, 77, "außerhalb"},
+            {"GE 1 3e38", 0, 0, 77, "GeradeZeichnen|außerhalb|Funktionsgleichung"}};
+        for (const auto& [funktion, punkte, linien, yAnker, meldungen] : faelle) {
+            Zeichenblatt t;
+            AufzeichnendeFlaeche rec;
+            t.g.ausgabe = &rec, t.g.yAnker = 77.0f;
+            const int16_t i = t.funktion(QString::fromLatin1(funktion));
+            t.g.fkt.xSenkrecht[i] = t.g.fkt.xSenkrecht2[i];
+            t.g.TessarolenZeichnen();
+            QStringList ist;  // "außerhalb" for the information, else the name of the failed operation
+            for (const MsgAufruf& m : t.plattform.meldungen)
+                ist << (m.text == "Funktionsgraph außerhalb der Zeichenebene!" && m.titel == "Hinweis..." && m.symbol == MsgSymbol::Information
+                            ? QStringLiteral("außerhalb") : m.text.section(':', 1).section('\r', 0, 0));
+            QCOMPARE(funktion + ist.join('|'), funktion + QString::fromUtf8(meldungen));
+            QVERIFY(t.g.IsLoadedFkt(i) && qAbs(t.g.yAnker - yAnker) < 0.5f);
+            std::erase_if(rec.ops, [](const auto& o) { return o.art == Aufgezeichnet::Textausgabe; });
+            QVERIFY(std::ranges::all_of(rec.ops, [](const auto& o) { return o.farbe == Rot; }));
+            QCOMPARE(int(rec.ops.size()), punkte + linien);
+            if (linien == 1)  // the full height of the grid, also beyond its width
+                QCOMPARE(rec.ops[0].x1 + rec.ops[0].x2, 2 * t.g.XPos(10 * t.g.fkt.xSenkrecht[i]));
+            if (linien == 1800)  // x from -90 mm in steps of 0.1 while below 90 mm
+                QVERIFY(rec.ops[0].x1 == t.g.XPos(-90) && qAbs(rec.ops[1800].x2 - t.g.XPos(89.995f)) < 0.005f);
+        }
     }
 
     // A vertical line runs from the top of the grid to its bottom, from the x of its second point to that of
@@ -81,8 +66,7 @@ private slots:
             AufzeichnendeFlaeche rec;
             t.g.ausgabe = &rec;
             const int16_t i = t.gerade(m, 0);
-            t.g.fkt.xSenkrecht[i] = x1;
-            t.g.fkt.xSenkrecht2[i] = x2;
+            t.g.fkt.xSenkrecht[i] = x1, t.g.fkt.xSenkrecht2[i] = x2;
             t.g.GeradeZeichnen(i);
             const Aufgezeichnet& o = rec.ops.at(0);
             QCOMPARE(QLineF(o.x1, o.y1, o.x2, o.y2),
@@ -100,46 +84,35 @@ private slots:
             QCOMPARE(t.farbeBei(1.25f + d, 10.0f + std::abs(d)), 0x4000);
         QLabel* l = t.g.PunktBeschriftung[1];
         QCOMPARE(l->text() + ' ' + t.g.PunktBeschriftung[2]->text(), QStringLiteral("N1(0,12/1) P2(0,14/-2)"));
-        QCOMPARE(l->palette().color(QPalette::WindowText), AlsQColor(0x8000));
-        QVERIFY(!l->isHidden() && l->width() >= l->sizeHint().width());
+        QVERIFY(l->palette().color(QPalette::WindowText) == AlsQColor(0x8000) && !l->isHidden() && l->width() >= l->sizeHint().width());
         QCOMPARE(l->pos(), t.pixelLE(0.325f, 1.4f));
         t.z.Einheit = 5.0f;  // smaller type at 0.5 cm per LE
         t.g.PunkteZeichnen();
         QCOMPARE(l->font().pointSizeF(), 8.0);
     }
 
-    void ersteBeschriftungsstelle_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("funktion");  // the ticked one, "" for none
-        QTest::addColumn<QPointF>("gespeichert");
-        QTest::addColumn<QPointF>("stelle");
-        const auto r = [](const char* name, const char* f, QPointF gespeichert, QPointF stelle) {
-            QTest::addRow("%s %s (%g|%g)", name, f, gespeichert.x(), gespeichert.y()) << QString(name) << QString(f)
-                                                                                       << gespeichert << stelle;
-        };
-        // Point (2 | -1): the label goes 0.4 LE up or stays level with it.
-        const QPointF hoch(2.2, -0.6), gleich(2.2, -1);
-        r("P", "", {}, hoch), r("N", "GE 0.5 1", {}, hoch), r("P", "GE -0.5 1", {}, hoch);
-        r("P", "GE 0.5 1", {}, gleich), r("T", "GE 0 1", {}, gleich), r("S", "AP -2 0 1", {}, hoch);
-        r("S", "AP 2 0 1", {}, gleich), r("Q", "NP 1 1", {}, gleich), r("S", "SP 1 1", {}, gleich);
-        r("P", "", {0, 1.5}, {2.2, 1.5}), r("P", "GE 0.5 1", {3, 0}, {3, -1});
-        r("P", "", {-4, 5}, {-4, 5});
-    }
-
+    // Point (2 | -1) with a ticked function ("" for none): its label goes 0.4 LE up or stays level with it,
+    // unless it was stored.
     void ersteBeschriftungsstelle()
     {
-        QFETCH(QString, name); QFETCH(QString, funktion); QFETCH(QPointF, gespeichert); QFETCH(QPointF, stelle);
-        Zeichenblatt t;
-        t.funktion(QStringLiteral("GE -2 0"));  // unticked, so the ticked one is not number 1
-        if (!funktion.isEmpty())
-            t.funktion(funktion);
-        t.g.TessarolenZeichnen();
-        t.g.MenüTessarolenEintragen();  // ticks the last one
-        t.g.FktWahl().chkFkt(0).setChecked(false);
-        t.g.pkt.PktLabelX[1] = float(gespeichert.x()), t.g.pkt.PktLabelY[1] = float(gespeichert.y());
-        t.g.PunktZeichnen(2.0f, -1.0f, name, 1);
-        QCOMPARE((QList<float>{t.g.pkt.PktLabelX[1], t.g.pkt.PktLabelY[1]}), (QList<float>{float(stelle.x()), float(stelle.y())}));
+        const QPointF hoch(2.2, -0.6), gleich(2.2, -1);
+        const std::tuple<const char*, const char*, QPointF, QPointF> faelle[] = {
+            {"P", "", {}, hoch}, {"N", "GE 0.5 1", {}, hoch}, {"P", "GE -0.5 1", {}, hoch}, {"P", "GE 0.5 1", {}, gleich},
+            {"T", "GE 0 1", {}, gleich}, {"S", "AP -2 0 1", {}, hoch}, {"S", "AP 2 0 1", {}, gleich}, {"Q", "NP 1 1", {}, gleich},
+            {"S", "SP 1 1", {}, gleich}, {"P", "", {0, 1.5}, {2.2, 1.5}}, {"P", "GE 0.5 1", {3, 0}, {3, -1}}, {"P", "", {-4, 5}, {-4, 5}}};
+        for (const auto& [name, funktion, gespeichert, stelle] : faelle) {
+            Zeichenblatt t;
+            t.funktion(QStringLiteral("GE -2 0"));  // unticked, so the ticked one is not number 1
+            if (*funktion)
+                t.funktion(QString::fromLatin1(funktion));
+            t.g.TessarolenZeichnen();
+            t.g.MenüTessarolenEintragen();  // ticks the last one
+            t.g.FktWahl().chkFkt(0).setChecked(false);
+            t.g.pkt.PktLabelX[1] = float(gespeichert.x()), t.g.pkt.PktLabelY[1] = float(gespeichert.y());
+            t.g.PunktZeichnen(2.0f, -1.0f, QString::fromLatin1(name), 1);
+            QCOMPARE(QString("%1 %2 %3").arg(funktion).arg(t.g.pkt.PktLabelX[1]).arg(t.g.pkt.PktLabelY[1]),
+                     QString("%1 %2 %3").arg(funktion).arg(float(stelle.x())).arg(float(stelle.y())));
+        }
     }
 
     void funktionsbeschriftung()
@@ -156,14 +129,11 @@ private slots:
         t.allgemein(-0.1f, 2.0f, 5.0f);  // enters the grid at its left edge at y = -7,1 LE, its highest point 5 LE
         t.neuZeichnen();
         QLabel* l = t.g.FunkBeschriftung[1];
-        QCOMPARE(l->text(), QStringLiteral("g1"));
+        QCOMPARE(l->text() + l->palette().color(QPalette::WindowText).name(), QStringLiteral("g1#000000"));
         QVERIFY(l->font().bold() && !l->isHidden() && l->width() >= l->sizeHint().width());
-        QCOMPARE(l->palette().color(QPalette::WindowText), QColor(Qt::black));
-        QVERIFY(bei(8.2f, 13.0f));
-        QVERIFY(bei(-8.8f, -7.1f, 3));
+        QVERIFY(bei(8.2f, 13.0f) && bei(-8.8f, -7.1f, 3));
         // Dragged by the user: kept through redraws and changes of the unit.
-        t.g.fkt.FktLabelX[1] = 3.0f, t.g.fkt.FktLabelY[1] = 4.0f;
-        t.g.pkt.PktLabelX[1] = -5.0f, t.g.pkt.PktLabelY[1] = 6.0f;
+        t.g.fkt.FktLabelX[1] = 3.0f, t.g.fkt.FktLabelY[1] = 4.0f, t.g.pkt.PktLabelX[1] = -5.0f, t.g.pkt.PktLabelY[1] = 6.0f;
         for (float einheit : {20.0f, 5.0f, 10.0f}) {
             t.z.Einheit = einheit;
             t.neuZeichnen();
@@ -180,56 +150,49 @@ private slots:
         QCOMPARE(t.g.fkt.FktLabelX[2], 3.2f);
     }
 
-    void legendeUndDrucker_data()
-    {
-        QTest::addColumn<bool>("gleichungenAus");
-        QTest::addColumn<float>("zoom");
-        QTest::addColumn<bool>("drucker");
-        QTest::newRow("screen") << false << 1.0f << false, QTest::newRow("equations hidden") << true << 1.0f << false;
-        QTest::newRow("whole page") << false << 0.5f << false, QTest::newRow("printer") << false << 1.0f << true;
-    }
-
     void legendeUndDrucker()
     {
-        QFETCH(bool, gleichungenAus); QFETCH(float, zoom); QFETCH(bool, drucker);
-        Zeichenblatt t;
-        for (const char* f : {"GE 0 1", "GE 0.5 1", "GE 1 1", "SP 1 1", "AP -0.5 0 2", "NP 0 3"})
-            t.funktion(QString::fromLatin1(f));
-        t.punkt(1.0f, 1.0f);
-        t.neuZeichnen();
-        const QPoint fktVorher = t.g.FunkBeschriftung[1]->pos(), pktVorher = t.g.PunktBeschriftung[1]->pos();
-        t.g.fkt.FktLabelX[1] = 4.0f, t.g.fkt.FktLabelY[1] = -3.0f;
-        AufzeichnendeFlaeche rec(drucker);
-        t.g.ausgabe = &rec;
-        t.g.GleichungenAus = gleichungenAus, t.g.Zoom = zoom;
-        t.g.TessarolenZeichnen();
-        t.g.PunkteZeichnen();
-        const auto zeile = [](const QString& s, float x, float y, float groesse, int32_t farbe) {
-            return QStringLiteral("%1 (%2|%3) %4 %5").arg(s).arg(x).arg(y).arg(groesse).arg(farbe);
-        };
-        QStringList legende, soll, gedruckt;  // printed above the grid, expected, printed in the grid
-        for (const auto& o : rec.ops)
-            if (o.art == Aufgezeichnet::Textausgabe)
-                (o.y1 < t.g.YPos(t.g.yHalb) ? legende : gedruckt) << zeile(o.text, o.x1, o.y1, o.schriftgroesse, o.farbe);
-        for (int i = 1; i <= 5; ++i) {
-            const float k = (i - 1) * 37.0f - 90.0f, y = t.g.YPos(135);
-            soll << zeile(i <= 3 ? "g" : "p", t.g.XPos(k + 2), y, 10 * zoom, 0)
-                 << zeile(QString::number(i), t.g.XPos(k + 4), t.g.YPos(133), 6 * zoom, 0);
-            if (!gleichungenAus)
-                soll << zeile(":", t.g.XPos(k + 5.5f), y, 10 * zoom, 0)
-                     << zeile(t.g.fkt.FktText[i], t.g.XPos(k + 8), y, 10 * zoom, t.g.fkt.Farbe[i]);
+        const std::tuple<bool, float, bool> faelle[] = {{false, 1, false}, {true, 1, false}, {false, 0.5f, false}, {false, 1, true}};
+        for (const auto& [gleichungenAus, zoom, drucker] : faelle) {  // equations hidden, whole page, printer
+            Zeichenblatt t;
+            for (const char* f : {"GE 0 1", "GE 0.5 1", "GE 1 1", "SP 1 1", "AP -0.5 0 2", "NP 0 3"})
+                t.funktion(QString::fromLatin1(f));
+            t.punkt(1.0f, 1.0f);
+            t.neuZeichnen();
+            const QPoint fktVorher = t.g.FunkBeschriftung[1]->pos(), pktVorher = t.g.PunktBeschriftung[1]->pos();
+            t.g.fkt.FktLabelX[1] = 4.0f, t.g.fkt.FktLabelY[1] = -3.0f;
+            AufzeichnendeFlaeche rec(drucker);
+            t.g.ausgabe = &rec;
+            t.g.GleichungenAus = gleichungenAus, t.g.Zoom = zoom;
+            t.g.TessarolenZeichnen();
+            t.g.PunkteZeichnen();
+            const auto zeile = [](const QString& s, float x, float y, float groesse, int32_t farbe) {
+                return QStringLiteral("%1 (%2|%3) %4 %5").arg(s).arg(x).arg(y).arg(groesse).arg(farbe);
+            };
+            QStringList legende, soll, gedruckt;  // printed above the grid, expected, printed in the grid
+            for (const auto& o : rec.ops)
+                if (o.art == Aufgezeichnet::Textausgabe)
+                    (o.y1 < t.g.YPos(t.g.yHalb) ? legende : gedruckt) << zeile(o.text, o.x1, o.y1, o.schriftgroesse, o.farbe);
+            for (int i = 1; i <= 5; ++i) {
+                const float k = (i - 1) * 37.0f - 90.0f, y = t.g.YPos(135);
+                soll << zeile(i <= 3 ? "g" : "p", t.g.XPos(k + 2), y, 10 * zoom, 0)
+                     << zeile(QString::number(i), t.g.XPos(k + 4), t.g.YPos(133), 6 * zoom, 0);
+                if (!gleichungenAus)
+                    soll << zeile(":", t.g.XPos(k + 5.5f), y, 10 * zoom, 0)
+                         << zeile(t.g.fkt.FktText[i], t.g.XPos(k + 8), y, 10 * zoom, t.g.fkt.Farbe[i]);
+            }
+            QCOMPARE(legende, soll);
+            QCOMPARE(t.g.FunkBeschriftung[6]->text(), QStringLiteral("p6"));
+            QCOMPARE(t.g.FunkBeschriftung[1]->font().pointSizeF() + t.g.PunktBeschriftung[1]->font().pointSizeF(), 20.0 * zoom);
+            // On the printer the labels are printed where they stand; the screen ones stay.
+            QCOMPARE(t.g.FunkBeschriftung[1]->pos(), drucker ? fktVorher : t.pixelLE(4.0f, -3.0f));
+            QVERIFY(!drucker || t.g.PunktBeschriftung[1]->pos() == pktVorher);
+            QCOMPARE(gedruckt.contains(zeile("g1", t.g.XPos(40), t.g.YPos(-30), 10, 0)), drucker);
+            QCOMPARE(gedruckt.contains(zeile("P1(1/1)", t.g.XPos(12), t.g.YPos(14), 10, 0x8000)), drucker);
+            t.punkt(2.0f, 2.0f);  // a label first needed while printing stays hidden
+            t.g.PunkteZeichnen();
+            QCOMPARE(t.g.PunktBeschriftung[2]->isHidden(), drucker);
         }
-        QCOMPARE(legende, soll);
-        QCOMPARE(t.g.FunkBeschriftung[6]->text(), QStringLiteral("p6"));
-        QCOMPARE(t.g.FunkBeschriftung[1]->font().pointSizeF() + t.g.PunktBeschriftung[1]->font().pointSizeF(), 20.0 * zoom);
-        // On the printer the labels are printed where they stand; the screen ones stay.
-        QCOMPARE(t.g.FunkBeschriftung[1]->pos(), drucker ? fktVorher : t.pixelLE(4.0f, -3.0f));
-        QVERIFY(!drucker || t.g.PunktBeschriftung[1]->pos() == pktVorher);
-        QCOMPARE(gedruckt.contains(zeile("g1", t.g.XPos(40), t.g.YPos(-30), 10, 0)), drucker);
-        QCOMPARE(gedruckt.contains(zeile("P1(1/1)", t.g.XPos(12), t.g.YPos(14), 10, 0x8000)), drucker);
-        t.punkt(2.0f, 2.0f);  // a label first needed while printing stays hidden
-        t.g.PunkteZeichnen();
-        QCOMPARE(t.g.PunktBeschriftung[2]->isHidden(), drucker);
     }
 };
 
