@@ -113,7 +113,9 @@ void GraphCore::PktAbstand()
     if (!bereit)
         return;
     float d = 0.0f;
-    falle([&] { d = Abstand(pkt.PktX[P1], pkt.PktY[P1], pkt.PktX[P2], pkt.PktY[P2]); });
+    // A distance that could not be computed is reported, never shown as 0.
+    if (!falle([&] { d = Abstand(pkt.PktX[P1], pkt.PktY[P1], pkt.PktX[P2], pkt.PktY[P2]); }))
+        return;
     falle([&] {
         z.plattform->MsgBox(QStringLiteral("Der Abstand beträgt:\r") + AbstandText(d),
                             MsgSymbol::Information, MsgKnoepfe::OK, QStringLiteral("Ergebnis..."));
