@@ -128,7 +128,7 @@ private slots:
             QCOMPARE(sichtbar, (QList<bool>{true, false, true}));
             QCOMPARE(d.labHilfe->text(), "Dezimalzeichen: Punkt oder Komma.\nBruchstrich mit Schrägstrich (Bsp: 2/3)."
                                          "\nNächstes Feld mit Tab- oder Return-Taste.");
-            tippe(d, "2"), d.close();
+            klick(d.cmdOK), tippe(d, "2"), d.close();  // "Ok" refused, "2" typed
         });
         // The title-bar box unloads the dialog and counts as cancelled; the next use starts afresh.
         QVERIFY(!b.g.EingabeExistiert() && b.z.Eingabe1.isEmpty());
