@@ -57,8 +57,7 @@ private slots:
     {
         Blatt w;
         w.gerade(1, 0), w.gerade(2, 1), w.gerade(-1, 3), w.gerade(501, 0, 3.0f);
-        w.k().fkt.FktLabelX[3] = 4.5f;  // as if dragged there
-        w.lösche(true, {1, 2});
+        w.k().fkt.FktLabelX[3] = 4.5f, w.lösche(true, {1, 2});  // the label as if dragged there
         const FunktionsTabelle& t = w.k().fkt;
         QCOMPARE((QList<float>{float(w.z.AnzFkt), t.m[1], t.b[1], t.FktLabelX[1], t.m[2], t.xSenkrecht2[2], t.m[3]}),
                  (QList<float>{2, -1, 3, 4.5f, 501, 3, 0}));
@@ -150,7 +149,8 @@ private slots:
                 if (i < w.z.AnzPkt && w.k().PktWahl().chkPkt(i).text().startsWith(QStringLiteral("P%1(").arg(i + 1)))
                     ist[1] << w.k().pkt.PktX[i + 1];
             }
-            QVERIFY(ist[0] == fkt && ist[1] == pkt);
+            QCOMPARE(ist[0], fkt);
+            QCOMPARE(ist[1], pkt);
             w.prüfeReste();
         }
     }

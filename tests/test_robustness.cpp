@@ -48,9 +48,9 @@ private slots:
                 for (float v : {g.fkt.m[i], g.fkt.b[i], g.fkt.a[i], g.fkt.p[i], g.fkt.q[i], g.fkt.xs[i], g.fkt.ys[i],
                                 g.fkt.FktLabelX[i], g.fkt.FktLabelY[i], g.pkt.PktX[i], g.pkt.PktY[i], g.pkt.PktLabelX[i],
                                 g.pkt.PktLabelY[i]})
-                    QVERIFY2(std::isfinite(v), qPrintable(QString::number(schritt)));
+                    QVERIFY2(std::isfinite(v), qPrintable("step " + QString::number(schritt)));
                 QVERIFY2(!g.fkt.FktText[i].contains(QRegularExpression("nan|inf", QRegularExpression::CaseInsensitiveOption)),
-                         qPrintable(QString::number(schritt)));
+                         qPrintable("step " + QString::number(schritt)));
             }
         }
     }
