@@ -289,6 +289,10 @@ float ScheitelXs(float p, float a) { return AlsSingle(-Teile(p, 2.0 * a)); }
 
 float ScheitelYs(float p, float q, float a) { return AlsSingle(q - Teile(quadrat(p), 4.0 * a)); }
 
+float NormalformP(float xs, float a) { return AlsSingle((-2.0 * a) * xs); }
+
+float NormalformQ(float xs, float ys, float a) { return AlsSingle(double(xs) * xs * a + ys); }
+
 NormalparabelAusPunkten NormalparabelDurch(float x1, float y1, float x2, float y2)
 {
     NormalparabelAusPunkten n;

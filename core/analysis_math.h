@@ -116,6 +116,9 @@ float NormalparabelP(float x1, float y1, float x2, float y2);
 float NormalparabelQ(float x1, float y1, float p);
 float ScheitelXs(float p, float a);
 float ScheitelYs(float p, float q, float a);
+// The normal form's p and q of a·(x − xs)² + ys.
+float NormalformP(float xs, float a);
+float NormalformQ(float xs, float ys, float a);
 
 struct NormalparabelAusPunkten {
     float p = 0.0f, q = 0.0f, xs = 0.0f, ys = 0.0f;

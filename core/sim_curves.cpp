@@ -2,13 +2,13 @@
 // last function from one step of the simulation to the next, and becomes a
 // function of the drawing only when the window's "Ok" raises the count.
 
+#include "core/analysis_math.h"
 #include "core/graph_core.h"
 #include "core/number_text.h"
 #include "core/platform.h"
 #include "core/runtime_error.h"
 
 #include <QLabel>
-#include <cmath>
 #include <initializer_list>
 
 namespace {
@@ -91,8 +91,8 @@ bool GraphCore::simNormParabelZeichnen(const QString& xsText, const QString& ysT
         const float ys = Zahl(ysText);
         t.FktArt[n] = QStringLiteral("SP");
         t.a[n] = 1.0f;
-        t.p[n] = AlsSingle(double(t.a[n]) * -2.0 * xs);
-        t.q[n] = AlsSingle(std::pow(double(xs), 2) * t.a[n] + ys);
+        t.p[n] = NormalformP(xs, t.a[n]);
+        t.q[n] = NormalformQ(xs, ys, t.a[n]);
         t.xs[n] = xs;
         t.ys[n] = ys;
     });

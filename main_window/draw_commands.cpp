@@ -136,8 +136,8 @@ void frmTessarolen::mnuScheitelform_Click()
                           const float xs = alsZahl(z.Eingabe1);
                           const float ys = alsZahl(z.Eingabe2);
                           const float a = 1.0f;
-                          const float p = AlsSingle((-2.0 * a) * xs);
-                          const float q = AlsSingle(double(xs) * xs * a + ys);
+                          const float p = NormalformP(xs, a);
+                          const float q = NormalformQ(xs, ys, a);
                           t.xs[n] = xs;
                           t.ys[n] = ys;
                           t.a[n] = a;

@@ -1,5 +1,8 @@
 #include "main_window/function_file.h"
 
+#include "core/analysis_math.h"
+#include "core/runtime_error.h"
+
 #include <QRegularExpression>
 #include <algorithm>
 #include <cfloat>
@@ -185,17 +188,22 @@ void Abgleichen(FunktionsTabelle& f, int i)
             AlsAllgemeineParabel(f, i);
     }
     if ((np || sp) && f.a[i] != 1.0f) {
-        double xs = f.xs[i], ys = f.ys[i], p = f.p[i], q = f.q[i];
-        if (np) {
-            xs = -(p / 2.0);
-            ys = q - p * p / 4.0;
-        } else {
-            p = -2.0 * xs;
-            q = xs * xs + ys;
+        float xs = f.xs[i], ys = f.ys[i], p = f.p[i], q = f.q[i];
+        bool passt = true;
+        try {
+            if (np) {
+                xs = ScheitelXs(p, 1.0f);
+                ys = ScheitelYs(p, q, 1.0f);
+            } else {
+                p = NormalformP(xs, 1.0f);
+                q = NormalformQ(xs, ys, 1.0f);
+            }
+        } catch (const LaufzeitFehler&) {
+            passt = false;  // the other form lies beyond the float range
         }
-        if (PasstInSingle(xs) && PasstInSingle(ys) && PasstInSingle(p) && PasstInSingle(q)) {
+        if (passt) {
             f.a[i] = 1.0f;
-            f.xs[i] = float(xs), f.ys[i] = float(ys), f.p[i] = float(p), f.q[i] = float(q);
+            f.xs[i] = xs, f.ys[i] = ys, f.p[i] = p, f.q[i] = q;
         } else {
             if (f.a[i] == 0.0f)
                 f.a[i] = 1.0f;
