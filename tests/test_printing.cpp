@@ -38,18 +38,26 @@ private slots:
     {
         QTest::addColumn<float>("zoom");
         QTest::addColumn<QString>("kopf");  // heading typed into the input box; empty = cancel
+        QTest::addColumn<int>("dpi");
+        QTest::addColumn<QMarginsF>("rand");  // left, top, right, bottom, pt of the 842 pt high page
         QTest::addColumn<int>("halbeHöhe");  // of the printed y axis, mm; 0: printing cancelled
-        QTest::newRow("1:1, heading cancelled") << 1.0f << "" << 130;
-        QTest::newRow("ganze Seite") << 0.5f << "Klasse 8b" << 130;
-        QTest::newRow("short page") << 1.0f << "Klasse 8b" << 120;
-        QTest::newRow("printer dialog cancelled") << 0.5f << "Klasse 8b" << 0;
+        QTest::addColumn<bool>("messen");  // the page rendered and measured
+        QTest::newRow("1:1, heading cancelled") << 1.0f << "" << 1200 << QMarginsF(11, 20, 8, 3) << 130 << true;
+        QTest::newRow("ganze Seite") << 0.5f << "Klasse 8b" << 1200 << QMarginsF(26, 6, 0, 14) << 130 << true;
+        QTest::newRow("short page") << 1.0f << "Klasse 8b" << 1200 << QMarginsF(17, 31, 0, 11) << 120 << true;
+        // 802 pt at 25.3995 mm per inch: 1415 px at 127 dpi are 282.9944 mm, 1805 px at 162 dpi 283.0006 mm.
+        QTest::newRow("just below 283 mm") << 1.0f << "x" << 127 << QMarginsF(0, 7, 0, 33) << 120 << false;
+        QTest::newRow("283 mm") << 1.0f << "x" << 162 << QMarginsF(0, 31, 0, 9) << 130 << false;
+        QTest::newRow("printer dialog cancelled") << 0.5f << "Klasse 8b" << 1200 << QMarginsF() << 0 << false;
     }
     void printThroughMenu()
     {
         QFETCH(float, zoom);
         QFETCH(QString, kopf);
+        QFETCH(int, dpi);
+        QFETCH(QMarginsF, rand);
         QFETCH(int, halbeHöhe);
-        const double rand = halbeHöhe == 120 ? 10 : 0;  // left, top and bottom margin: a short page
+        QFETCH(bool, messen);
         Fenster w;
         GraphCore& k = w.k();
         k.Überschrift = QStringLiteral("vorher"), k.Zoom = zoom, w.z.SimAktiv = true;
@@ -64,7 +72,7 @@ private slots:
         w.plattform.inputAntworten = {kopf};
         w.plattform.beiDruckDialog = [&](QPrinter& p) {
             p.setOutputFileName(pdf);
-            p.setPageMargins(QMarginsF(rand, rand, 0, rand), QPageLayout::Millimeter);
+            p.setResolution(dpi), p.setPageMargins(rand, QPageLayout::Point);
             links = p.pageRect(QPrinter::DevicePixel).left() / p.resolution() * 25.4;
             return halbeHöhe > 0;
         };
@@ -81,7 +89,7 @@ private slots:
         QVERIFY(!w.z.SimAktiv && k.ausgabe == &w.blatt() && k.Zoom == zoom && k.yHalb == 130.0f);
         QVERIFY(k.OffsetX == 0.0f && k.OffsetY == 0.0f && w.blatt().Bild() == bildschirm);
         QCOMPARE(QFile::exists(pdf), halbeHöhe > 0);
-        if (halbeHöhe == 0)
+        if (!messen)
             return;
         QCOMPARE(QProcess::execute("pdftoppm", {"-r", "600", "-singlefile", pdf, pdf}), 0);
         QImageReader::setAllocationLimit(256);  // an A4 page at 600 dpi

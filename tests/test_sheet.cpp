@@ -4,7 +4,6 @@
 #include "tests/support/recording_surface.h"
 #include "tests/support/sheet_fixture.h"
 #include "tests/support/test_main.h"
-#include <QPrinter>
 
 static QString bereich(int von, int bis)  // the labels of an axis
 {
@@ -83,8 +82,8 @@ private slots:
         QCOMPARE(f.Point(100.0f, 148.5f), 0xFFFFFF);
     }
 
-    // At 96 dpi onto an image, the printer target's grid and axis lines fall on the same pixel columns as on
-    // screen; at a printer's resolution into a PDF the sheet keeps its size in mm.
+    // At 96 dpi onto an image, the printer target's grid and axis lines fall on the same pixels as on screen,
+    // along the row 47.5 mm above the x axis (the page itself is measured by the printing test).
     void printer()
     {
         Zeichenblatt s;
@@ -93,28 +92,19 @@ private slots:
         QImage papier(schirm.size(), QImage::Format_RGB32);
         papier.fill(Qt::white);
         papier.setDotsPerMeterX(schirm.dotsPerMeterX()), papier.setDotsPerMeterY(schirm.dotsPerMeterY());
-        QPrinter pdf(QPrinter::HighResolution);
-        QTemporaryDir ordner;
-        pdf.setOutputFileName(ordner.filePath(QStringLiteral("blatt.pdf")));
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        for (QPaintDevice* ziel : {static_cast<QPaintDevice*>(&papier), static_cast<QPaintDevice*>(&pdf)}) {
-            QPainter maler(ziel);
-            const QRect r = ziel == &pdf ? pdf.pageRect(QPrinter::DevicePixel).toRect() : papier.rect();
-            Druckerflaeche drucker(maler, ziel == &pdf ? pdf.resolution() : 96, r.width(), r.height());
-            QVERIFY(drucker.IstDrucker() && drucker.ScaleWidth() > 180.0f && drucker.ScaleWidth() < 210.0f);
+        {
+            QPainter maler(&papier);
+            Druckerflaeche drucker(maler, 96, papier.width(), papier.height());
             s.g.ausgabe = &drucker;
             s.g.Achsen();
-            s.g.ausgabe = &s.flaeche();
         }
-        int linien = 0, zeile = int(86.0 * 96 / 25.4);
-        for (int x = 45; x < 710; ++x) {
+        int linien = 0, zeile = int(101.0 * 96 / 25.4);
+        for (int x = 0; x < schirm.width(); ++x) {
             const bool aufSchirm = QColor(schirm.pixel(x, zeile)) != Qt::white;
             QCOMPARE(QColor(papier.pixel(x, zeile)) != Qt::white, aufSchirm);
             linien += aufSchirm;
         }
-        QVERIFY(linien >= 35);
-        QFile datei(pdf.outputFileName());
-        QVERIFY(datei.open(QIODevice::ReadOnly) && datei.size() > 2000 && datei.read(5) == "%PDF-");
+        QCOMPARE(linien, 38);  // every 5 mm from -90 to 90 mm, the y axis two pixels wide
     }
 };
 
