@@ -52,33 +52,36 @@ struct Blatt : Fenster {
 class DeletingTest : public QObject {
     Q_OBJECT
 private slots:
-    // The rest moves down with its values, dragged label and vertical x; colours stay with the slot.
-    void deleteFirstTwoOfFourFunctions()
+    // Of ten functions and ten points, the first, fourth and last go: every field of the others moves down
+    // (the equation text is built anew), the slots left over are empty; colours stay with the slot.
+    void closeUpEveryField()
     {
         Blatt w;
-        w.gerade(1, 0), w.gerade(2, 1), w.gerade(-1, 3), w.gerade(501, 0, 3.0f);
-        w.k().fkt.FktLabelX[3] = 4.5f, w.lösche(true, {1, 2});  // the label as if dragged there
-        const FunktionsTabelle& t = w.k().fkt;
-        QCOMPARE((QList<float>{float(w.z.AnzFkt), t.m[1], t.b[1], t.FktLabelX[1], t.m[2], t.xSenkrecht2[2], t.m[3]}),
-                 (QList<float>{2, -1, 3, 4.5f, 501, 3, 0}));
-        QCOMPARE((QList<int>{w.farbe(-2, 5), w.farbe(3, -5), t.Farbe[1], t.Farbe[2]}),
-                 (QList<int>{0xFF, 0xFF00, 0xFF, 0xFF00}));  // drawn in the colours of their new slots
-        QCOMPARE(t.FktArt[3] + w.k().FunkBeschriftung[1]->text() + ' ' + w.k().FktWahl().chkFkt(0).text(), "g1 g1:y=-x+3");
-        w.prüfeReste();
-    }
-
-    void deletePointsTwoAndFourOfFive()
-    {
-        Blatt w;
-        const char* namen[] = {"P", "N", "S", "T", "Q"};
-        for (int i = 0; i < 5; ++i) w.punkt(float(i + 1), float(i + 1), namen[i]);
-        w.k().pkt.PktLabelX[5] = 7.0f, w.lösche(false, {2, 4});
-        const PunktTabelle& p = w.k().pkt;
-        QCOMPARE((QList<float>{float(w.z.AnzPkt), p.PktX[1], p.PktX[2], p.PktX[3], p.PktX[4], p.PktLabelX[3], p.PktLabelY[2]}),
-                 (QList<float>{3, 1, 3, 5, 0, 7.0f, 3.4f}));
-        QCOMPARE(p.PktName[1] + p.PktName[2] + p.PktName[3] + ' ' + w.k().PunktBeschriftung[3]->text() + ' '
-                     + w.k().PktWahl().chkPkt(1).text(), "PSQ Q3(5/5) S2(3,/3,)");
-        QVERIFY(w.farbe(2, 2) != 0x4000 && w.farbe(3, 3) == 0x4000);
+        FunktionsTabelle& t = w.k().fkt;
+        PunktTabelle& p = w.k().pkt;
+        const auto felder = [&](int i) {
+            return QList<float*>{&t.m[i], &t.b[i], &t.a[i], &t.c[i], &t.p[i], &t.q[i], &t.xs[i], &t.ys[i], &t.xSenkrecht[i],
+                                 &t.xSenkrecht2[i], &t.FktLabelX[i], &t.FktLabelY[i], &p.PktX[i], &p.PktY[i], &p.PktLabelX[i], &p.PktLabelY[i]};
+        };
+        const auto art = [](int i) { return i ? QString("GENPSPAP").mid(2 * (i % 4), 2) + QString("PNSTQ")[i % 5] : ""; };
+        for (int i = 1; i <= 10; ++i) {
+            for (int k = 0; float* f : felder(i)) *f = float(i) + 0.01f * float(++k);
+            t.FktArt[i] = art(i).left(2), p.PktName[i] = art(i).mid(2);
+        }
+        w.z.AnzFkt = w.z.AnzPkt = 10;
+        w.k().MenüTessarolenEintragen(), w.k().MenüPunkteEintragen();
+        w.lösche(true, {1, 4, 10}), w.lösche(false, {1, 4, 10});
+        const int alt[] = {2, 3, 5, 6, 7, 8, 9, 0, 0, 0};
+        for (int s = 1; s <= 10; ++s) {
+            QList<float> ist, soll;
+            for (int k = 0; float* f : felder(s)) ist << *f, soll << (alt[s - 1] ? float(alt[s - 1]) + 0.01f * float(++k) : 0.0f);
+            QCOMPARE(ist, soll);
+            QCOMPARE(t.FktArt[s] + p.PktName[s] + (t.FktText[s].isEmpty() ? "" : "+"), art(alt[s - 1]) + (alt[s - 1] ? "+" : ""));
+            QCOMPARE(t.Farbe[s], StandardFarben[s]);
+        }
+        QCOMPARE(w.k().FunkBeschriftung[1]->text() + ' ' + w.k().FktWahl().chkFkt(0).text() + ' ' + w.k().PunktBeschriftung[1]->text()
+                     + ' ' + w.k().PktLöschen().chkLöschen(6).text(), "p1 p1:y=2,03(x-2,07)²+2,08 S1(2,13/2,14) Q7(9,13/9,14)");
+        QCOMPARE(w.farbe(3.07f, 4.11f), 0xFF);  // the former function 2 in the first colour
         w.prüfeReste();
     }
 
