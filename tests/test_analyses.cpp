@@ -145,8 +145,8 @@ private slots:
         r({10, Gerade2, {6, 7}, grenze}), r({10, Parabel2, {1, 8}, grenze});
         r({3, Parabel2, {4, 5}, "Durch zwei senkrecht übereinander liegende Punkte gibt es keine Parabel!", "Tatsache..."});
         r({10, Abstand2, {1, 2}, "Der Abstand beträgt:\r5,00LE", e}), r({3, Abstand2, {1, 3}, "Der Abstand beträgt:\r,50LE", e});
-        r({3, Gerade2, {6, 7}, {}, {}, "GE", {2, 1, 0, 0}}), r({3, Gerade2, {4, 5}, {}, {}, "GE", {501, 0, 2, 2}});
-        r({3, Parabel2, {1, 8}, {}, {}, "NP", {-2, 0, 1, -1}});  // (0|0) (2|0)
+        r({3, Gerade2, {6, 7}, "g4:y=2x+1", {}, "GE", {2, 1, 0, 0}}), r({3, Gerade2, {4, 5}, "g4:2 = x", {}, "GE", {501, 0, 2, 2}});
+        r({3, Parabel2, {1, 8}, "p4:y=x²-2x", {}, "NP", {-2, 0, 1, -1}});  // (0|0) (2|0)
     }
     void antwort()
     {
@@ -171,8 +171,8 @@ private slots:
         QCOMPARE(t.FktArt[4] + (t.a[4] ? "1" : "0"), a.art + (ge ? "0" : "1"));
         QCOMPARE((ge ? QList<float>{t.m[4], t.b[4], t.xSenkrecht[4], t.xSenkrecht2[4]}
                      : QList<float>{t.p[4], t.q[4], t.xs[4], t.ys[4]}), a.werte);
-        QVERIFY(!t.FktText[4].isEmpty() && u.g.FunkBeschriftung[4] && u.g.FktWahl().chkFkt(3).isChecked());
-        QCOMPARE(u.g.FktWahl().chkFkt(3).text(), (ge ? "g4:" : "p4:") + t.FktText[4]);
+        QVERIFY(u.g.FunkBeschriftung[4] && u.g.FktWahl().chkFkt(3).isChecked());
+        QCOMPARE(u.g.FktWahl().chkFkt(3).text() + '|' + u.g.FunkBeschriftung[4]->text() + ':' + t.FktText[4], a.text + '|' + a.text);
     }
 
     // Through the real input dialog; the answer repeats the texts as typed. Within 0,05.
