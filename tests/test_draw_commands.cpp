@@ -11,7 +11,7 @@ namespace {
 enum Ende { Ok, Abbrechen, Schliessen };
 
 // Runs the menu item and types the texts into the input dialog's fields; answers its title and layout (third field
-// and caption shown, tops of "Ok", "Hilfe", "Abbrechen", height), empty when it was not shown.
+// and caption shown, help text's height, tops of "Ok", "Hilfe", "Abbrechen", height), empty when it was not shown.
 QString titel;
 QList<int> gib(Fenster& w, const char* menü, const QStringList& texte, Ende ende = Ok)
 {
@@ -20,7 +20,7 @@ QList<int> gib(Fenster& w, const char* menü, const QStringList& texte, Ende end
         if (!w.k().EingabeExistiert() || !w.k().Eingabe().isVisible()) return;
         frmEingabe& d = w.k().Eingabe();
         titel = d.windowTitle();
-        layout = {d.txtEingabe3->isVisible(), d.labEingabe3->isVisible(), ObenTwips(*d.cmdOK), ObenTwips(*d.cmdHilfe),
+        layout = {d.txtEingabe3->isVisible(), d.labEingabe3->isVisible(), Twips(d.labHilfe->height()), ObenTwips(*d.cmdOK), ObenTwips(*d.cmdHilfe),
                   ObenTwips(*d.cmdAbbrechen), d.Höhe()};
         for (const QString& t : texte) QTest::keyClicks(d.focusWidget(), t), QTest::keyClick(d.focusWidget(), Qt::Key_Tab);
         ende == Schliessen ? d.close() : (QTest::mouseClick(ende == Ok ? d.cmdOK : d.cmdAbbrechen, Qt::LeftButton), true);
@@ -30,7 +30,7 @@ QList<int> gib(Fenster& w, const char* menü, const QStringList& texte, Ende end
 }
 }  // namespace
 
-const QList<int> zweiFelder{0, 0, 1680, 1680, 1680, 2730}, dreiFelder{1, 1, 2160, 2160, 2160, 3150};
+const QList<int> zweiFelder{0, 0, 855, 1680, 1680, 1680, 2730}, dreiFelder{1, 1, 1355 / 15 * 15, 2160, 2160, 2160, 3150};  // whole pixels
 struct Befehl { const char* menü; QString titel, art; };  // menu item, dialog title, kind stored
 const Befehl L{"mnuLineareFunktion", "Lineare Funktion:", "GE"}, A{"mnuAllgParabel", "Allgemeine Parabel:", "AP"},
     N{"mnuNormalform", "Normalform der Parabel:", "NP"}, S{"mnuScheitelform", "Scheitelform der Parabel:", "SP"};
