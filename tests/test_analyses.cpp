@@ -183,7 +183,7 @@ private slots:
             const auto text = QString("Der Punkt (%1 | %2) liegt %3auf der Funktion f1!").arg(x, y, auf ? "" : "leider nicht ");
             QTest::addRow("%s %s", x, y) << Probefall{f, x, y, auf < 0 ? QString() : text};
         };
-        r(G(2, 1), "1", "3,04", 1), r(G(2, 1), "1", "3,06", 0), r(G(2, 1), "1/2", "2", 1), r(G(2, 1), "1", "3", -1);
+        r(G(2, 1), "1", "3,04", 1), r(G(2, 1), "1", "3,06", 0), r(G(0, 0), "1/2", "0,05", 1), r(G(2, 1), "1", "3", -1);  // 0,05: at the bound
         r(Par(1, 0, 0), "2", "4,04", 1), r(Par(1, 0, 0), "2", "4,06", 0), r(Par(1, 1, -4), "-1", "0", 1);
         r(Senk(2), "2,04", "100", 1), r(Senk(2), "1,96", "-7", 1), r(Senk(2), "2,06", "3", 0);
     }
