@@ -68,8 +68,7 @@ private slots:
             for (int k = 0; float* f : felder(i)) *f = float(i) + 0.01f * float(++k);
             t.FktArt[i] = art(i).left(2), p.PktName[i] = art(i).mid(2);
         }
-        w.z.AnzFkt = w.z.AnzPkt = 10;
-        w.k().MenüTessarolenEintragen(), w.k().MenüPunkteEintragen();
+        w.z.AnzFkt = w.z.AnzPkt = 10, w.k().MenüTessarolenEintragen(), w.k().MenüPunkteEintragen();
         w.lösche(true, {1, 4, 10}), w.lösche(false, {1, 4, 10});
         const int alt[] = {2, 3, 5, 6, 7, 8, 9, 0, 0, 0};
         for (int s = 1; s <= 10; ++s) {

@@ -78,8 +78,6 @@ private slots:
         s.g.Überschrift = QStringLiteral("Übung 1");
         s.g.Achsen();
         QVERIFY(s.enthaelt(0, -90, 140, -30, 136));
-        f.Cls();
-        QCOMPARE(f.Point(100.0f, 148.5f), 0xFFFFFF);
     }
 
     // At 96 dpi onto an image, the printer target's grid and axis lines fall on the same pixels as on screen,
