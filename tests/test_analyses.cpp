@@ -144,7 +144,7 @@ private slots:
         const QString grenze = "Es können nur 10 Tessarolen\rdargestellt werden!";
         r({10, Gerade2, {6, 7}, grenze}), r({10, Parabel2, {1, 8}, grenze});
         r({3, Parabel2, {4, 5}, "Durch zwei senkrecht übereinander liegende Punkte gibt es keine Parabel!", "Tatsache..."});
-        r({10, Abstand2, {1, 2}, "Der Abstand beträgt:\r5,00LE", e}), r({3, Abstand2, {1, 3}, "Der Abstand beträgt:\r,50LE", e});
+        r({10, Abstand2, {2, 3}, "Der Abstand beträgt:\r4,50LE", e}), r({3, Abstand2, {1, 3}, "Der Abstand beträgt:\r,50LE", e});
         r({3, Gerade2, {6, 7}, "g4:y=2x+1", {}, "GE", {2, 1, 0, 0}}), r({3, Gerade2, {4, 5}, "g4:2 = x", {}, "GE", {501, 0, 2, 2}});
         r({3, Parabel2, {6, 8}, "p4:y=x²-6x+8", {}, "NP", {-6, 8, 3, -1}});  // (1|3) (2|0)
     }

@@ -49,12 +49,12 @@ private slots:
     void punktEintraege()
     {
         Zeichenblatt b;
-        b.punkt(2.0f, -1.5f, "P");
+        b.punkt(2.0f, -1.125f, "P");  // a tie: away from zero
         b.punkt(0.0f, 3.456f, "S");
         b.g.MenüPunkteEintragen();
         frmPktWahl& wahl = b.g.PktWahl();
         for (ChkFeld* feld : {&wahl.chkPkt, &b.g.PktLöschen().chkLöschen})
-            QCOMPARE((*feld)(0).text() + ' ' + (*feld)(1).text(), "P1(2,/-1,5) S2(0,/3,46)");
+            QCOMPARE((*feld)(0).text() + ' ' + (*feld)(1).text(), "P1(2,/-1,13) S2(0,/3,46)");
         QCOMPARE(b.g.aktuellerPunkt(1), int16_t(2));
         ChkFeld& löschen = b.g.PktLöschen().chkLöschen;
         wahl.chkPkt.SetzeHaken(0, true), löschen.SetzeHaken(0, true);
