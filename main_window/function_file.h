@@ -12,6 +12,9 @@
 #include <cstdint>
 
 inline constexpr int FktDateiZeilenzahl = 206;
+// The longest text a function file keeps; the heading is cut to it where it
+// is entered, so that it comes back as it was saved.
+inline constexpr int FktDateiTextLänge = 255;
 
 // Everything a function file holds (the colours in `fkt` are not part of it).
 struct Zeichnung {
