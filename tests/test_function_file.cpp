@@ -47,21 +47,16 @@ bool gesund(const Zeichnung& d)
     const FunktionsTabelle& f = d.fkt;
     bool ok = d.AnzFkt >= 0 && d.AnzFkt <= 10 && d.AnzPkt >= 0 && d.AnzPkt <= 10;
     zahlenfelder(f, d.pkt, [&](const auto& feld, int) { for (float v : feld) ok = ok && std::fabs(v) * 20.0 <= FLT_MAX; });
-    for (int i = 1; ok && i <= d.AnzFkt; ++i) {
-        const QString& art = f.FktArt[i];
-        ok = QStringList{"GE", "NP", "SP", "AP"}.contains(art) && (art != "GE" || f.a[i] == 0) &&
-             (art != "AP" || (f.ys[i] == f.c[i] && (f.a[i] ? f.xs[i] == f.b[i] : f.m[i] == 0 && f.b[i] == f.c[i]))) &&
-             (art == "GE" || art == "AP" || f.a[i] == 1);
-    }
+    for (int i = 1; i <= d.AnzFkt; ++i)
+        ok = ok && QStringList{"GE", "NP", "SP", "AP"}.contains(f.FktArt[i]) && (f.FktArt[i] != "GE" || f.a[i] == 0) &&
+             (f.FktArt[i] != "AP" || (f.ys[i] == f.c[i] && (f.a[i] ? f.xs[i] == f.b[i] : !f.m[i] && f.b[i] == f.c[i]))) &&
+             (f.FktArt[i] == "GE" || f.FktArt[i] == "AP" || f.a[i] == 1);
     return ok;
 }
 Zeichnung tabellen(GraphCore& k) { return {k.fkt, k.pkt, k.z.AnzFkt, k.z.AnzPkt, k.Überschrift, k.GleichungenAus}; }
 // Opens a file of these bytes through the menu and removes the file again.
 void lade(Fenster& w, const QByteArray& inhalt = gold())
-{
-    const QString pfad = w.ordner.filePath("geladen.FKT");
-    schreibe(pfad, inhalt), datei(w, "mnuÖffnen", pfad), QFile::remove(pfad);
-}
+{ const QString p = w.ordner.filePath("geladen.FKT"); schreibe(p, inhalt), datei(w, "mnuÖffnen", p), QFile::remove(p); }
 }  // namespace
 
 class FunctionFileTest : public QObject {
@@ -71,21 +66,19 @@ private slots:
     {
         // Every slot in its line and every number in its form, against the file written by hand; reading on its own.
         QCOMPARE(FktDateiKodieren(FktDateiZeilen(voll())).split('\n'), gold().split('\n'));
-        Zeichnung d;
+        Zeichnung d;  // read into an empty drawing
         FktDateiLesen(FktDateiDekodieren(gold()), d);
         QCOMPARE(FktDateiKodieren(FktDateiZeilen(d)).split('\n'), gold().split('\n'));
     }
     void speichernUndOeffnen()
     {
         Fenster w;
-        QDir(w.ordner.path()).mkdir("alt");
-        const QString leer = w.ordner.filePath("leer.FKT"), pfad = w.ordner.filePath("alt/a&b.FKT");
+        const QString leer = w.ordner.filePath("leer.FKT"), pfad = (QDir(w.ordner.path()).mkdir("alt"), w.ordner.filePath("alt/a&b.FKT"));
         datei(w, "mnuSpeichern", leer);
         QCOMPARE(lies(leer), lies(QFINDTESTDATA("data/leer.FKT")));
         const MsgAufruf m = w.plattform.meldungen.back();
-        QCOMPARE(m.titel + m.text, "Erfolgsmeldung...Die Datei: leer.FKT\rwurde erfolgreich im Verzeichnis: \r" +
-                                       QDir::toNativeSeparators(w.ordner.path() + "/") + " gespeichert!");
-        QCOMPARE(m.symbol, MsgSymbol::Information);
+        QVERIFY(m.symbol == MsgSymbol::Information && m.titel + m.text == "Erfolgsmeldung...Die Datei: leer.FKT\rwurde "
+                "erfolgreich im Verzeichnis: \r" + QDir::toNativeSeparators(w.ordner.path() + "/") + " gespeichert!");
         schreibe(pfad, gold()), datei(w, "mnuÖffnen", pfad);
         const QImage bild = w.blatt().Bild();
         // From the whole page with equations shown, opening returns to 1:1 and takes the file's choice.
@@ -95,9 +88,8 @@ private slots:
         QCOMPARE(w.f->Aktion("mnuZusätze_1")->text(), QDir::toNativeSeparators(pfad).replace("&", "&&"));
         datei(w, "mnuSpeichern", ""), datei(w, "mnuÖffnen", "");  // each dialog opens where it was left
         const DateiAufruf &s = w.plattform.dateiDialoge.end()[-2], &o = w.plattform.dateiDialoge.back();
-        QCOMPARE((QStringList{s.filter, s.ordner, s.name, o.filter, o.ordner, o.name}),
-                 (QStringList{"Funktionsdateien (*.FKT)", w.ordner.path(), "leer.FKT", "Funktionsdateien (*.FKT)",
-                              w.ordner.path() + "/alt", "a&b.FKT"}));
+        QCOMPARE((QStringList{s.filter, o.filter, s.ordner, s.name, o.ordner, o.name}), (QStringList{"Funktionsdateien (*.FKT)",
+                 "Funktionsdateien (*.FKT)", w.ordner.path(), "leer.FKT", w.ordner.path() + "/alt", "a&b.FKT"}));
     }
     void jedeArtHinUndZurueck()
     {
@@ -108,10 +100,8 @@ private slots:
         for (const auto& [x, y] : {std::pair{2.f, 1.f}, {2.f, 5.f}, {3.f, 2.f}})
             ++w.z.AnzPkt, k.pkt.PktX[w.z.AnzPkt] = x, k.pkt.PktY[w.z.AnzPkt] = y, k.pkt.PktName[w.z.AnzPkt] = "P";
         k.PunkteZeichnen(), k.MenüPunkteEintragen();
-        for (int zweiter : {1, 2}) {  // a vertical line and a normal parabola through two points
-            for (int i = 0; i < 3; ++i) k.PktWahl().chkPkt.SetzeHaken(i, i == 0 || i == zweiter);
-            k.PktWahl().Aktion(zweiter - 1);
-        }
+        for (int zweiter : {1, 2})  // a vertical line and a normal parabola through two points
+            for (int i = 0; i < 4; ++i) i < 3 ? k.PktWahl().chkPkt.SetzeHaken(i, i == 0 || i == zweiter) : k.PktWahl().Aktion(zweiter - 1);
         k.SimGeradeZeichnen("0.5", "-1"), ++w.z.AnzFkt, k.simNormParabelZeichnen("1", "-2"), ++w.z.AnzFkt;
         k.simAllgParabelZeichnen("-0.5", "2", "3"), ++w.z.AnzFkt, k.simAllgParabelZeichnen("0", "2", "3"), ++w.z.AnzFkt;
         w.plattform.inputAntworten = {QString(300, u'x')}, w.menü("mnuÜberschrift");
@@ -156,8 +146,7 @@ private slots:
         };
         for (const auto& [ersetzt, erwartet] : fälle) {
             Fenster w;
-            lade(w);
-            QList<QByteArray> zeilen = voll;
+            QList<QByteArray> zeilen = (lade(w), voll);  // opened over a drawing
             for (const auto& [nr, text] : ersetzt)
                 nr == 0 ? void(zeilen = zeilen.mid(0, 12)) : void(zeilen[nr - 1] = text + '\r');
             lade(w, zeilen.join('\n'));
@@ -174,20 +163,17 @@ private slots:
     {
         // Cancelled (""), or a name in the test folder (prepared below); platz: bytes a file may grow to, -1 a full disk.
         QTest::addColumn<QString>("menü"), QTest::addColumn<QString>("name"), QTest::addColumn<int>("platz");
-        for (const auto& [menü, name, platz] :
-             {std::tuple{"mnuÖffnen", "", 0}, {"mnuÖffnen", "fehlt.FKT", 0}, {"mnuÖffnen", ".", 0}, {"mnuÖffnen", "leer.FKT", 0},
-              {"mnuÖffnen", "mem.FKT", 0}, {"mnuSpeichern", "", 0}, {"mnuSpeichern", "alt.FKT/neu.FKT", 0},
+        for (const auto& [menü, name, platz] : {std::tuple{"mnuÖffnen", "", 0}, {"mnuÖffnen", "fehlt.FKT", 0}, {"mnuÖffnen", ".", 0},
+              {"mnuÖffnen", "leer.FKT", 0}, {"mnuÖffnen", "mem.FKT", 0}, {"mnuSpeichern", "", 0}, {"mnuSpeichern", "alt.FKT/neu.FKT", 0},
               {"mnuSpeichern", "alt.FKT", 0}, {"mnuSpeichern", "fifo.FKT", 0}, {"mnuSpeichern", "geraet.FKT", 0},
-              {"mnuSpeichern", "rw.FKT", 100}, {"mnuSpeichern", "neu.FKT", 100}, {"mnuSpeichern", "rw.FKT", -1},
-              {"mnuSpeichern", "neu.FKT", -1}})
+              {"mnuSpeichern", "rw.FKT", 100}, {"mnuSpeichern", "neu.FKT", 100}, {"mnuSpeichern", "rw.FKT", -1}, {"mnuSpeichern", "neu.FKT", -1}})
             QTest::addRow("%s %s %d", menü, name, platz) << QString(menü) << QString(name) << platz;
     }
     void fehlschlaege()
     {
         QFETCH(QString, menü); QFETCH(QString, name); QFETCH(int, platz);
         Fenster w;
-        lade(w);
-        QDir ordner(w.ordner.path());
+        QDir ordner((lade(w), w.ordner.path()));
         if (platz < 0 && geteuid() != 0) QSKIP("mounting a small file system needs root");
         if (platz < 0 && (!ordner.mkdir("klein") || !ordner.cd("klein") ||
                           mount("tmpfs", qPrintable(ordner.path()), "tmpfs", 0, "size=64k") != 0))
@@ -198,20 +184,17 @@ private slots:
         schreibe(f("rw.FKT"), "alte Zeichnung\r\n"), schreibe(f("leer.FKT"), ""), mkfifo(qPrintable(f("fifo.FKT")), 0600);
         mknod(qPrintable(f("geraet")), S_IFCHR | 0600, makedev(1, 3)) == 0 || mkfifo(qPrintable(f("geraet")), 0600);
         QFile::link("/proc/self/mem", f("mem.FKT")), QFile::link(f("geraet"), f("geraet.FKT"));
-        QFile füll(f("füll"));  // the disk filled to the last byte
-        if (platz < 0 && füll.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) while (füll.write(QByteArray(512, 'x')) > 0) {}
-        const auto stand = [&] {  // every entry with its kind and content
-            QStringList s;
+        if (QFile füll(f("füll")); platz < 0 && füll.open(QIODevice::WriteOnly | QIODevice::Unbuffered))  // the disk filled up
+            while (füll.write(QByteArray(512, 'x')) > 0) {}
+        auto stand = [&, s = QStringList()]() mutable {  // every entry with its kind and content
             for (const QFileInfo& i : ordner.entryInfoList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot))
                 s << i.fileName() + ":" + (i.isSymLink() ? i.symLinkTarget() : i.isFile() ? lies(i.filePath()) : "*");
-            return s;
+            return std::exchange(s, {});
         };
         const QStringList vorher = stand();
         const QImage bild = w.blatt().Bild();
-        rlimit grenze{};
-        getrlimit(RLIMIT_FSIZE, &grenze);
-        const rlimit eng{platz > 0 ? rlim_t(platz) : grenze.rlim_cur, grenze.rlim_max};
-        std::signal(SIGXFSZ, SIG_IGN), setrlimit(RLIMIT_FSIZE, &eng);
+        rlimit grenze{}, eng = (getrlimit(RLIMIT_FSIZE, &grenze), grenze);  // files may grow to `platz` bytes
+        eng.rlim_cur = platz > 0 ? rlim_t(platz) : eng.rlim_cur, std::signal(SIGXFSZ, SIG_IGN), setrlimit(RLIMIT_FSIZE, &eng);
         datei(w, menü.toUtf8().constData(), name.isEmpty() ? QString() : f(name.toUtf8().constData()));
         setrlimit(RLIMIT_FSIZE, &grenze);
         const auto& m = w.plattform.meldungen;
@@ -241,8 +224,7 @@ private slots:
                 }
             }
             Zeichnung d = voll();
-            FktDateiLesen(FktDateiDekodieren(b), d);
-            QVERIFY2(gesund(d), b.constData());
+            QVERIFY2((FktDateiLesen(FktDateiDekodieren(b), d), gesund(d)), b.constData());
             if (n % 40 == 0) lade(w, b);
             QVERIFY2(gesund(tabellen(w.k())), b.constData());
         }
