@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QSaveFile>
+#include <optional>
 
 namespace {
 
@@ -25,45 +26,55 @@ Zeichnung ZeichnungVon(const GraphCore& k)
 }
 
 // True when the file exists and none may write it (the owner included).
-bool Schreibgeschützt(const QString& pfad)
+bool Schreibgeschützt(const QFileInfo& info)
 {
-    const QFileInfo info(pfad);
     constexpr auto schreiben = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     return info.exists() && !(info.permissions() & schreiben);
 }
 
 // The whole file is written to a temporary file beside it and put in place
-// only when complete, so a failure leaves the old file as it was.
+// only when complete and flushed, so a failure (a full disk too) leaves the
+// old file as it was. Only a regular file is replaced: a name that leads to
+// a device, a pipe or a folder is refused. A link is followed and the file
+// it leads to replaced; the link stays.
 bool Schreiben(const QString& pfad, const QByteArray& inhalt)
 {
-    if (Schreibgeschützt(pfad))
+    const QFileInfo info(pfad);
+    if ((info.exists() && !info.isFile()) || Schreibgeschützt(info))
         return false;
-    QSaveFile datei(pfad);
+    QSaveFile datei(info.exists() ? info.canonicalFilePath() : pfad);
     if (!datei.open(QIODevice::WriteOnly))
         return false;
-    if (datei.write(inhalt) != inhalt.size()) {
+    // A write that fails in the buffer shows only when the buffer is
+    // flushed; commit would not report it.
+    if (datei.write(inhalt) != inhalt.size() || !datei.flush() || datei.error() != QFileDevice::NoError) {
         datei.cancelWriting();
         return false;
     }
     return datei.commit();
 }
 
-}  // namespace
-
-void frmTessarolen::Merke(const QString& pfad, QString& name)
+// The file's content, or nothing when it yields no line or its read fails.
+std::optional<QByteArray> Lesen(const QString& pfad)
 {
-    const QFileInfo info(pfad);
-    DateiOrdner = info.absolutePath();
-    name = info.fileName();
+    QFile datei(pfad);
+    if (pfad.isEmpty() || !QFileInfo(pfad).isFile() || !datei.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray inhalt = datei.read(MaxDateiGröße);
+    if (inhalt.isEmpty() || datei.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return inhalt;
 }
+
+}  // namespace
 
 void frmTessarolen::mnuSpeichern_Click()
 {
     Plattform& plattform = *z_.plattform;
     const QString pfad = plattform.DateiSpeichernDialog(QStringLiteral("Speichern unter"), Filter,
-                                                        DateiOrdner, SpeichernName);
+                                                        SpeichernOrdner, SpeichernName);
     if (!pfad.isEmpty())
-        Merke(pfad, SpeichernName);
+        SpeichernOrdner = QFileInfo(pfad).absolutePath(), SpeichernName = QFileInfo(pfad).fileName();
     if (pfad.isEmpty() || !Schreiben(pfad, FktDateiKodieren(FktDateiZeilen(ZeichnungVon(*kern_))))) {
         plattform.MsgBox(QStringLiteral("Die Datei wurde nicht gespeichert!"), MsgSymbol::Kritisch,
                          MsgKnoepfe::OK, QStringLiteral("Bedaure..."));
@@ -80,17 +91,16 @@ void frmTessarolen::mnuSpeichern_Click()
 void frmTessarolen::mnuÖffnen_Click()
 {
     Plattform& plattform = *z_.plattform;
-    const QString pfad = plattform.DateiÖffnenDialog(QStringLiteral("Öffnen"), Filter, DateiOrdner,
+    const QString pfad = plattform.DateiÖffnenDialog(QStringLiteral("Öffnen"), Filter, ÖffnenOrdner,
                                                      ÖffnenName);
-    QFile datei(pfad);
-    if (pfad.isEmpty() || !QFileInfo(pfad).isFile() || !datei.open(QIODevice::ReadOnly)) {
+    const std::optional<QByteArray> inhalt = Lesen(pfad);
+    if (!inhalt) {
         plattform.MsgBox(QStringLiteral("Es wurde keine Datei geöffnet!"), MsgSymbol::Kritisch,
                          MsgKnoepfe::OK, QStringLiteral("Bedaure..."));
         return;
     }
-    Merke(pfad, ÖffnenName);
-    const QStringList zeilen = FktDateiDekodieren(datei.read(MaxDateiGröße));
-    datei.close();
+    ÖffnenOrdner = QFileInfo(pfad).absolutePath(), ÖffnenName = QFileInfo(pfad).fileName();
+    const QStringList zeilen = FktDateiDekodieren(*inhalt);
 
     // Only now that the file is read does the drawing on the sheet go.
     GraphCore& k = *kern_;

@@ -43,8 +43,6 @@ bool IstSteuerzeichen(char32_t u) { return u < 0x20 || (u >= 0x7F && u <= 0x9F);
 
 // ---- Values --------------------------------------------------------------
 
-constexpr int MaxTextLänge = 255;
-
 // A text as it can stand between the quotes of one line: a double quote
 // becomes the German quotes „ and “ by turns, a line break or other control
 // a blank, a character outside the code page its plain letter (ő → o) or "?".
@@ -88,6 +86,11 @@ std::optional<double> Zahl(const QString& zeile)
 
 bool PasstInSingle(double v) { return std::isfinite(v) && std::fabs(v) <= double(FLT_MAX); }
 
+// A value whose millimetres at 1 LE = 2 cm still fit a 32-bit float. Beyond
+// that every redraw of the drawing would overflow, so the reader does not
+// take such a value from a file.
+bool Zeichenbar(float v) { return std::fabs(double(v)) * 20.0 <= double(FLT_MAX); }
+
 // Visits every value of the drawing in file order; one home for the layout.
 template <class D, class Besucher>
 void Durchlaufe(D& d, Besucher&& v)
@@ -113,7 +116,7 @@ struct Schreiber {
     QStringList& zeilen;
     void operator()(const float& v) { zeilen << FktZahlText(v); }
     void operator()(const int16_t& v) { zeilen << QString::number(v); }
-    void operator()(const QString& s) { zeilen << QLatin1Char('"') + Schreibbar(s) + QLatin1Char('"'); }
+    void operator()(const QString& s) { zeilen << QLatin1Char('"') + Schreibbar(s).left(FktDateiTextLänge) + QLatin1Char('"'); }
     void operator()(const bool& b) { zeilen << QLatin1String(b ? "#TRUE#" : "#FALSE#"); }
 };
 
@@ -125,7 +128,7 @@ struct Leser {
     void operator()(float& v)
     {
         if (const QString* s = nächste())
-            if (const auto w = Zahl(*s); w && PasstInSingle(*w))
+            if (const auto w = Zahl(*s); w && PasstInSingle(*w) && Zeichenbar(float(*w)))
                 v = float(*w);
     }
     void operator()(int16_t& v)
@@ -151,7 +154,7 @@ struct Leser {
         for (QChar c : t)
             if (!IstSteuerzeichen(c.unicode()))
                 sauber += c;
-        v = sauber.left(MaxTextLänge);
+        v = sauber.left(FktDateiTextLänge);
     }
     void operator()(bool& v)
     {
@@ -175,8 +178,10 @@ void AlsAllgemeineParabel(FunktionsTabelle& f, int i)
 
 // Makes function i agree with its kind: an unknown kind becomes a line or a
 // general parabola by its factor a; a parabola entered in normal or vertex
-// form has a = 1 and both forms; a general parabola is drawn from its entered
-// b and c, and one with a = 0 is the horizontal line y = c.
+// form has a = 1, and the form not entered follows from the one entered
+// (the vertex from p and q, or p and q from the vertex); a general parabola
+// is drawn from its entered b and c, and one kept by the simulation at a = 0
+// is the horizontal line y = c and stays a general parabola.
 void Abgleichen(FunktionsTabelle& f, int i)
 {
     QString& art = f.FktArt[i];
@@ -187,7 +192,7 @@ void Abgleichen(FunktionsTabelle& f, int i)
         else
             AlsAllgemeineParabel(f, i);
     }
-    if ((np || sp) && f.a[i] != 1.0f) {
+    if (np || sp) {
         float xs = f.xs[i], ys = f.ys[i], p = f.p[i], q = f.q[i];
         bool passt = true;
         try {
@@ -201,7 +206,7 @@ void Abgleichen(FunktionsTabelle& f, int i)
         } catch (const LaufzeitFehler&) {
             passt = false;  // the other form lies beyond the float range
         }
-        if (passt) {
+        if (passt && Zeichenbar(xs) && Zeichenbar(ys) && Zeichenbar(p) && Zeichenbar(q)) {
             f.a[i] = 1.0f;
             f.xs[i] = xs, f.ys[i] = ys, f.p[i] = p, f.q[i] = q;
         } else {
@@ -212,15 +217,14 @@ void Abgleichen(FunktionsTabelle& f, int i)
     }
     if (art == QLatin1String("AP")) {
         if (f.a[i] == 0.0f) {
-            art = QStringLiteral("GE");
             f.m[i] = 0.0f;
             f.b[i] = f.c[i];
         } else {
             f.xs[i] = f.b[i];
-            f.ys[i] = f.c[i];
-            f.p[i] = 0.0f;
-            f.q[i] = f.c[i];
         }
+        f.ys[i] = f.c[i];
+        f.p[i] = 0.0f;
+        f.q[i] = f.c[i];
     }
     if (art == QLatin1String("GE"))
         f.a[i] = 0.0f;
@@ -243,10 +247,22 @@ QString FktZahlText(float v)
             break;
         }
     }
-    const int exponent = e.mid(e.indexOf(QLatin1Char('e')) + 1).toInt();
+    // A value that needs more than 7 digits is rounded to 7; the zeros that
+    // rounding leaves at the end are not written.
+    const auto ohneNullen = [](QString t) {
+        if (t.contains(QLatin1Char('.'))) {
+            while (t.endsWith(QLatin1Char('0')))
+                t.chop(1);
+            if (t.endsWith(QLatin1Char('.')))
+                t.chop(1);
+        }
+        return t;
+    };
+    const qsizetype ePos = e.indexOf(QLatin1Char('e'));
+    const int exponent = e.mid(ePos + 1).toInt();
     if (exponent >= -5 && exponent < 7)
-        return QString::number(d, 'f', std::max(0, stellen - 1 - exponent));
-    return e.toUpper();
+        return ohneNullen(QString::number(d, 'f', std::max(0, stellen - 1 - exponent)));
+    return ohneNullen(e.left(ePos)) + e.mid(ePos).toUpper();
 }
 
 QStringList FktDateiZeilen(const Zeichnung& d)

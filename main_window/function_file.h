@@ -12,6 +12,9 @@
 #include <cstdint>
 
 inline constexpr int FktDateiZeilenzahl = 206;
+// The longest text a function file keeps; the heading is cut to it where it
+// is entered, so that it comes back as it was saved.
+inline constexpr int FktDateiTextLänge = 255;
 
 // Everything a function file holds (the colours in `fkt` are not part of it).
 struct Zeichnung {
@@ -28,9 +31,11 @@ QStringList FktDateiZeilen(const Zeichnung& d);
 
 // Reads the lines into the drawing, in file order. A line that cannot be read
 // into its variable (a text where a number belongs, a number that is not
-// finite or beyond the range of a 32-bit float, a missing line) leaves that
+// finite or too large to be drawn at 1 LE = 2 cm, a missing line) leaves that
 // variable as it was. Afterwards the counters lie in 0 ... 10 and every
-// function up to the counter has a known kind whose values agree with it.
+// function up to the counter has a known kind whose values agree with it: a
+// normal-form parabola's vertex follows from p and q, a vertex-form
+// parabola's p and q from its vertex.
 void FktDateiLesen(const QStringList& zeilen, Zeichnung& d);
 
 // Lines to the bytes of the file: Windows-1252, every line ended by CR LF.
@@ -38,7 +43,8 @@ QByteArray FktDateiKodieren(const QStringList& zeilen);
 // Bytes of a file to at most 206 lines; CR LF, LF and a lone CR end a line.
 QStringList FktDateiDekodieren(const QByteArray& inhalt);
 
-// A 32-bit float as the file writes it: decimal point, at most 7 significant
-// digits, the fewest that read back to the same value; exponent form from
-// 1E+07 and below 1E-05 ("0.5", "-2", "1.5E+07").
+// A 32-bit float as the file writes it: decimal point, the fewest significant
+// digits that read back to the same value, or the value rounded to 7 when
+// that needs more; no trailing zeros or point; exponent form from 1E+07 and
+// below 1E-05 ("0.5", "-2", "200000" for 199999.99, "1.5E+07").
 QString FktZahlText(float v);

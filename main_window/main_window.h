@@ -100,8 +100,8 @@ public:
     void mnuÖffnen_Click();
     // The entry of the last file opened at the end of the "Datei" menu.
     void DateiEintrag(const QString& pfad);
-    // The file dialogs open where the last one was left, with its file name.
-    QString DateiOrdner, ÖffnenName, SpeichernName;
+    // Each file dialog opens where it was last left, with its file name.
+    QString ÖffnenOrdner, ÖffnenName, SpeichernOrdner, SpeichernName;
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -111,7 +111,6 @@ private:
     void verbinde(const QString& name, std::function<void()> handler);
     void Ansichtswechsel(const QString& name, float zoom, int16_t bildlauf);
     void MausAnschließen();
-    void Merke(const QString& pfad, QString& name);
 
     Programmzustand& z_;
     std::unique_ptr<GraphCore> kern_;

@@ -7,6 +7,7 @@
 #include "core/platform.h"
 #include "core/printer_surface.h"
 #include "core/sheet_widget.h"
+#include "main_window/function_file.h"
 #include "main_window/main_window.h"
 
 #include <QPageLayout>
@@ -61,7 +62,8 @@ void frmTessarolen::mnuDrucken_Click()
     falle([&] { z_.SimAktiv = false; });
     falle([&] {
         k.Überschrift = z_.plattform->InputBox(QStringLiteral("Überschrift des Ausdrucks eingeben:"),
-                                               QStringLiteral("Ausdruck"), k.Überschrift);
+                                               QStringLiteral("Ausdruck"), k.Überschrift)
+                                .left(FktDateiTextLänge);
     });
     falle([&] {
         alterZoom = k.Zoom;

@@ -6,6 +6,7 @@
 #include "core/error_log.h"
 #include "core/platform.h"
 #include "core/scroll_bar.h"
+#include "main_window/function_file.h"
 
 #include <QAction>
 
@@ -103,7 +104,8 @@ void frmTessarolen::mnuÜberschrift_Click()
     falle([&] { k.Text(k.Überschrift, -k.xHalb, k.yHalb + 10.0f, 10.0f, true, Weiß); });
     falle([&] {
         k.Überschrift = z_.plattform->InputBox(QStringLiteral("Bezeichnung der Aufgabe:"),
-                                               QStringLiteral("Eingabe..."), k.Überschrift);
+                                               QStringLiteral("Eingabe..."), k.Überschrift)
+                                .left(FktDateiTextLänge);
     });
     falle([&] { k.Text(k.Überschrift, -k.xHalb, k.yHalb + 10.0f, 10.0f, true, Schwarz); });
 }
