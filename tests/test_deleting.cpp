@@ -9,11 +9,10 @@
 namespace {
 struct Blatt : Fenster {
     // Added as the commands add them: stored, drawn, listed.
-    void gerade(float m, float b, float senkrechtBei = 0.0f)
+    void gerade(float m, float b)
     {
         const int16_t n = ++z.AnzFkt;
-        FunktionsTabelle& t = k().fkt;
-        t.m[n] = m, t.b[n] = b, t.a[n] = 0.0f, t.xSenkrecht[n] = t.xSenkrecht2[n] = senkrechtBei, t.FktArt[n] = "GE";
+        k().fkt.m[n] = m, k().fkt.b[n] = b, k().fkt.FktArt[n] = "GE";
         k().GeradeZeichnen(n), k().MenüFunktionsEinträge(n);
     }
     void punkt(float x, float y, const char* name = "P")
@@ -25,8 +24,7 @@ struct Blatt : Fenster {
     // Through the "Löschen" menu: ticks the entries (1-based) and presses "Löschen", or "Abbrechen".
     void lösche(bool funktionen, QList<int> nummern, bool löschen = true)
     {
-        LöschDialog& d = funktionen ? static_cast<LöschDialog&>(k().FktLöschen())
-                                    : static_cast<LöschDialog&>(k().PktLöschen());
+        LöschDialog& d = funktionen ? static_cast<LöschDialog&>(k().FktLöschen()) : k().PktLöschen();
         menü(funktionen ? "mnuTessarolenLöschen" : "mnuPunkteLöschen", [&] {
             for (int i = 0; i < ChkFeld::Elemente; ++i)
                 if (d.chkLöschen.Existiert(i)) d.chkLöschen(i).setChecked(nummern.contains(i + 1));

@@ -17,8 +17,7 @@ private slots:
     }
     void gleichung_data()
     {
-        QTest::addColumn<QString>("funktion");
-        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("funktion"), QTest::addColumn<QString>("text");
         QTest::addColumn<float>("xAnker");  // from yAnker = 100 mm, the last one 1234 mm; NaN: parabola outside the grid
         QTest::addColumn<bool>("fehler");   // the anchor fails and is reported
         const auto r = [](const char* f, const char* text, float x = qQNaN(), bool fehler = false) {
@@ -46,11 +45,10 @@ private slots:
         QCOMPARE(t.g.fkt.FktText[i], text);
         const QStringList meldungen = t.plattform.Texte();
         QVERIFY(meldungen.size() == int(fehler) && (!fehler || meldungen[0].contains("frmTessarolen:Funktionsgleichung")));
-        const bool gerade = funktion.startsWith(QLatin1String("GE"));
         QCOMPARE(t.g.xAnker, std::isnan(xAnker) ? 1234.0f : xAnker);
         QCOMPARE(t.g.fkt.FktLabelX[i], (std::isnan(xAnker) ? 1234.0f : xAnker) / 10 + 0.2f);  // 0.2 LE right
         QCOMPARE(t.g.fkt.FktLabelY[i], 10.0f);
-        QVERIFY(t.g.FunkBeschriftung[i]->text() == (gerade ? "g1" : "p1") && !t.g.FunkBeschriftung[i]->isHidden());
+        QVERIFY(t.g.FunkBeschriftung[i]->text() == (funktion.startsWith("GE") ? "g1" : "p1") && !t.g.FunkBeschriftung[i]->isHidden());
     }
 };
 

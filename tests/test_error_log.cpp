@@ -1,30 +1,14 @@
 // The error routine: log entries in the program folder and the critical box.
 
-#include "core/error_log.h"
-#include "core/program_state.h"
-#include "tests/support/scripted_platform.h"
+#include "tests/support/sheet_fixture.h"
 #include "tests/support/test_main.h"
 
 namespace {
-QStringList zeilen(const QString& pfad)
+QStringList zeilen(const QString& pfad)  // the log's lines, none when it is missing
 {
     QFile f(pfad);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    QStringList z = QString::fromLatin1(f.readAll()).split(QStringLiteral("\r\n"));
-    z.removeAll(QString());
-    return z;
+    return QString::fromLatin1(f.open(QIODevice::ReadOnly) ? f.readAll() : "").split(QString("\r\n"), Qt::SkipEmptyParts);
 }
-struct Umgebung {
-    QTemporaryDir ordner;
-    SkriptPlattform plattform;
-    Programmzustand z;
-    Umgebung()
-    {
-        z.plattform = &plattform;
-        z.Programmpfad = ordner.path() + QDir::separator();
-    }
-};
 }  // namespace
 
 class ErrorLogTest : public QObject {
@@ -32,7 +16,7 @@ class ErrorLogTest : public QObject {
 private slots:
     void twoEntriesThenBox()
     {
-        Umgebung u;
+        Zeichenblatt u;
         const QString log = u.ordner.path() + QStringLiteral("/Tessarolen-1-0-0.LOG");
         QCOMPARE(FehlerLogPfad(u.ordner.path()), log);  // a separator is added only when missing
         QCOMPARE(FehlerLogPfad(u.z.Programmpfad), log);
@@ -51,21 +35,17 @@ private slots:
         const QString strich(80, QChar('-')), rechner = "Problem entdeckt im Computer " + QSysInfo::machineHostName();
         QCOMPARE(z, (QStringList{rechner, "Problem entdeckt in Module1:IstZahl", "11 - Division durch Null", strich,
                                  rechner, "Problem entdeckt in frmTessarolen:MenüPunktEinträge", "6 - Überlauf", strich}));
-        QCOMPARE(u.plattform.meldungen.size(), size_t(2));
+        QCOMPARE(u.plattform.Texte(), (QStringList{"Problem entdeckt in Module1:IstZahl\r\n11 - Division durch Null",
+                                                   "Problem entdeckt in frmTessarolen:MenüPunktEinträge\r\n6 - Überlauf"}));
         const MsgAufruf& m = u.plattform.meldungen[0];
-        QCOMPARE(m.text, QStringLiteral("Problem entdeckt in Module1:IstZahl\r\n11 - Division durch Null"));
-        QVERIFY(m.symbol == MsgSymbol::Kritisch && m.knoepfe == MsgKnoepfe::OK);
-        QCOMPARE(m.titel, QStringLiteral("Tessarolen Problem"));
+        QVERIFY(m.symbol == MsgSymbol::Kritisch && m.knoepfe == MsgKnoepfe::OK && m.titel == "Tessarolen Problem");
     }
 
     // A folder that cannot take the log still gets the box.
     void unwritableFolderStillShowsTheBox()
     {
-        Umgebung u;
-        QFile datei(u.ordner.filePath(QStringLiteral("datei")));
-        QVERIFY(datei.open(QIODevice::WriteOnly));
-        datei.close();
-        QDir(u.ordner.path()).mkdir(QStringLiteral("nurlesen"));
+        Zeichenblatt u;
+        QVERIFY(QFile(u.ordner.filePath("datei")).open(QIODevice::WriteOnly) && QDir(u.ordner.path()).mkdir("nurlesen"));
         QFile::setPermissions(u.ordner.filePath("nurlesen"), QFile::ReadOwner | QFile::ExeOwner);
         for (const char* ordner : {"nurlesen", "datei/", "gibt/es/nicht/"}) {
             u.plattform.Leeren();
@@ -79,14 +59,11 @@ private slots:
 
     void trapGoesOnWithTheNextStep()
     {
-        Umgebung u;
+        Zeichenblatt u;
         Falle falle(u.z, QStringLiteral("frmTessarolen:Test"));
         QStringList schritte;
         falle([&] { schritte << "eins"; });
-        falle([&] {
-            AlsSingle(1e300);
-            schritte << "nie";
-        });
+        falle([&] { AlsSingle(1e300), schritte << "nie"; });
         falle([&] { schritte << "drei"; });
         QCOMPARE(schritte, (QStringList{"eins", "drei"}));
         QCOMPARE(u.plattform.Texte(), QStringList{"Problem entdeckt in frmTessarolen:Test\r\n6 - Überlauf"});

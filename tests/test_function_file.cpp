@@ -5,11 +5,7 @@
 #include "main_window/function_file.h"
 #include "tests/support/test_main.h"
 #include "tests/support/window_fixture.h"
-#include <QElapsedTimer>
-#include <QMenu>
-#include <QRandomGenerator>
 #include <cfloat>
-#include <cmath>
 #include <csignal>
 #include <sys/mount.h>
 #include <sys/resource.h>

@@ -3,18 +3,15 @@
 #include "core/number_text.h"
 #include "core/runtime_error.h"
 #include "tests/support/test_main.h"
-
 #include <cfloat>
-#include <cmath>
-#include <limits>
 
 class NumberTextTest : public QObject {
     Q_OBJECT
 private slots:
     void texte()
     {
-        QList<std::pair<QString, QString>> faelle;
-        const auto r = [&](const QString& ist, const char* soll) { faelle.append({ist, QString(soll)}); };
+        QStringList ist, soll;
+        const auto r = [&](const QString& text, const char* erwartet) { ist << text, soll << erwartet; };
         // Locale-independent, a blank before non-negative values, no zero before the point.
         r(StrText(5, 7), " 5"), r(StrText(-4, 7), "-4"), r(StrText(0, 7), " 0"), r(StrText(0.5), " .5");
         r(StrText(-0.25), "-.25"), r(StrText(2.0 / 3), " .666666666666667"), r(StrText(double(0.1f), 7), " .1");
@@ -33,8 +30,7 @@ private slots:
         r(FormatRaute0(0.125), "0,13"), r(FormatRaute0(2.675), "2,68"), r(FormatRaute0(9.999), "10,");
         r(FormatRaute0(double(3.456f)), "3,46"), r(FormatPunkt00(5), "5,00"), r(FormatPunkt00(0), ",00");
         r(FormatPunkt00(-0.333), "-,33"), r(FormatPunkt00(0.125), ",13"), r(FormatPunkt00(9.999), "10,00");
-        for (const auto& [ist, soll] : faelle)
-            QCOMPARE(ist, soll);
+        QCOMPARE(ist, soll);
     }
 
     // The point-only conversion.
@@ -51,12 +47,8 @@ private slots:
 
     void checkedArithmetic()
     {
-        const auto nummer = [](auto&& f) {
-            try {
-                f();
-            } catch (const LaufzeitFehler& e) {
-                return e.Nummer;
-            }
+        const auto nummer = [](auto&& f) {  // of the error raised, 0 for none
+            try { f(); } catch (const LaufzeitFehler& e) { return e.Nummer; }
             return 0;
         };
         // Nothing stores infinity: overflow is raised instead.

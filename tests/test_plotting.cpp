@@ -1,10 +1,15 @@
+// Curves, points, their labels and the legend as drawn onto the sheet and onto a recording target.
+
+#include "core/selection_dialogs.h"
 #include "tests/support/recording_surface.h"
 #include "tests/support/sheet_fixture.h"
 #include "tests/support/test_main.h"
 
-#include "core/selection_dialogs.h"
-
 constexpr int32_t Rot = 0xFF, Gruen = 0xFF00;  // colours of slots 1 and 2
+// A function drawn onto a recording target: dots and lines in its colour, the height of its label (77 when left as it
+// was), the messages; the x of a vertical line at the top and at the bottom of the grid (LE).
+struct Abtastung { const char* funktion; int punkte, linien; float yAnker; const char* meldungen = "";
+                   float oben = 0, unten = 0; };
 
 class PlottingTest : public QObject {
     Q_OBJECT
@@ -24,21 +29,23 @@ private slots:
         QVERIFY(t.plattform.meldungen.empty());
     }
 
-    // Dots and lines in the function's colour, the height of its label (77 when left as it was), the messages.
     void abtastung()
     {
-        const std::tuple<const char*, int, int, float, const char*> faelle[] = {
-            {"GE 0 1", 1, 1800, 10, ""}, {"AP 0.001 0 0", 1, 1800, 0.81f, ""}, {"AP 0 2 3", 1, 1800, 20, ""}, {"GE -1 0", 1, 1800, 90, ""},
-            {"AP 0.1 -9 0", 1, 1140, 0, ""}, {"GE 499.9 0", 1, 4, 100, ""}, {"GE -499.9 0", 1, 4, 100, ""}, {"GE 500 0 2", 0, 1, 130, ""},
-            {"GE -500 0 2", 0, 1, 130, ""}, {"GE 501 0 12", 0, 1, 130, ""}, {"GE 0 20", 0, 0, 77, "außerhalb"},
-            {"NP 0 50", 0, 0, 77, "außerhalb"}, {"AP 3e38 0 0", 0, 0, 77, "außerhalb"},
-            {"GE 1 3e38", 0, 0, 77, "GeradeZeichnen|außerhalb|Funktionsgleichung"}};
-        for (const auto& [funktion, punkte, linien, yAnker, meldungen] : faelle) {
+        // A vertical line runs from the top of the grid to its bottom, also beyond its width, from the x of its second
+        // point to that of the first, unless the slope is positive and the second x is the smaller one.
+        const Abtastung faelle[] = {
+            {"GE 0 1", 1, 1800, 10}, {"AP 0.001 0 0", 1, 1800, 0.81f}, {"AP 0 2 3", 1, 1800, 20}, {"GE -1 0", 1, 1800, 90},
+            {"AP 0.1 -9 0", 1, 1140, 0}, {"GE 499.9 0", 1, 4, 100}, {"GE -499.9 0", 1, 4, 100},
+            {"GE 0 20", 0, 0, 77, "außerhalb"}, {"NP 0 50", 0, 0, 77, "außerhalb"}, {"AP 3e38 0 0", 0, 0, 77, "außerhalb"},
+            {"GE 1 3e38", 0, 0, 77, "GeradeZeichnen|außerhalb|Funktionsgleichung"}, {"GE 500 0 2 2", 0, 1, 130, "", 2, 2},
+            {"GE -500 0 2 2", 0, 1, 130, "", 2, 2}, {"GE 501 0 12 12", 0, 1, 130, "", 12, 12},
+            {"GE 501 0 2 5", 0, 1, 130, "", 5, 2}, {"GE 501 0 5 2", 0, 1, 130, "", 5, 2}, {"GE -501 0 2 5", 0, 1, 130, "", 2, 5},
+            {"GE -501 0 5 2", 0, 1, 130, "", 5, 2}};
+        for (const auto& [funktion, punkte, linien, yAnker, meldungen, oben, unten] : faelle) {
             Zeichenblatt t;
             AufzeichnendeFlaeche rec;
             t.g.ausgabe = &rec, t.g.yAnker = 77.0f;
             const int16_t i = t.funktion(QString::fromLatin1(funktion));
-            t.g.fkt.xSenkrecht[i] = t.g.fkt.xSenkrecht2[i];
             t.g.TessarolenZeichnen();
             QStringList ist;  // "außerhalb" for the information, else the name of the failed operation
             for (const MsgAufruf& m : t.plattform.meldungen)
@@ -49,28 +56,11 @@ private slots:
             std::erase_if(rec.ops, [](const auto& o) { return o.art == Aufgezeichnet::Textausgabe; });
             QVERIFY(std::ranges::all_of(rec.ops, [](const auto& o) { return o.farbe == Rot; }));
             QCOMPARE(int(rec.ops.size()), punkte + linien);
-            if (linien == 1)  // the full height of the grid, also beyond its width
-                QCOMPARE(rec.ops[0].x1 + rec.ops[0].x2, 2 * t.g.XPos(10 * t.g.fkt.xSenkrecht[i]));
+            if (linien == 1)
+                QCOMPARE(QLineF(rec.ops[0].x1, rec.ops[0].y1, rec.ops[0].x2, rec.ops[0].y2),
+                         QLineF(t.g.XPos(10 * oben), t.g.YPos(130), t.g.XPos(10 * unten), t.g.YPos(-130)));
             if (linien == 1800)  // x from -90 mm in steps of 0.1 while below 90 mm
                 QVERIFY(rec.ops[0].x1 == t.g.XPos(-90) && qAbs(rec.ops[1800].x2 - t.g.XPos(89.995f)) < 0.005f);
-        }
-    }
-
-    // A vertical line runs from the top of the grid to its bottom, from the x of its second point to that of
-    // the first, unless the slope is positive and the second x is the smaller one.
-    void senkrechteRichtung()
-    {
-        const float faelle[][5] = {{501, 5, 2, 5, 2}, {501, 2, 5, 5, 2}, {-501, 5, 2, 2, 5}, {-501, 2, 5, 5, 2}};
-        for (const auto& [m, x1, x2, oben, unten] : faelle) {  // x1 = xSenkrecht, x2 = xSenkrecht2, all in LE
-            Zeichenblatt t;
-            AufzeichnendeFlaeche rec;
-            t.g.ausgabe = &rec;
-            const int16_t i = t.gerade(m, 0);
-            t.g.fkt.xSenkrecht[i] = x1, t.g.fkt.xSenkrecht2[i] = x2;
-            t.g.GeradeZeichnen(i);
-            const Aufgezeichnet& o = rec.ops.at(0);
-            QCOMPARE(QLineF(o.x1, o.y1, o.x2, o.y2),
-                     QLineF(t.g.XPos(10 * oben), t.g.YPos(130), t.g.XPos(10 * unten), t.g.YPos(-130)));
         }
     }
 

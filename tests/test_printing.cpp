@@ -3,11 +3,7 @@
 
 #include "tests/support/test_main.h"
 #include "tests/support/window_fixture.h"
-
-#include <QFile>
-#include <QImageReader>
 #include <QPrinter>
-#include <QProcess>
 
 namespace {
 constexpr double MmProPixel = 25.4 / 600.0;
@@ -29,35 +25,30 @@ QList<double> läufe(const QImage& bild, bool zeile, double lageMm, bool farbig)
     }
     return mitten;
 }
+// Zoom; heading typed into the input box (empty = cancel); resolution; margins (left, top, right, bottom, pt of the
+// 842 pt high page); half the height of the printed y axis in mm (0: printing cancelled); page rendered and measured.
+struct Druck { float zoom; QString kopf; int dpi; QMarginsF rand; int halbeHöhe; bool messen; };
 }  // namespace
+Q_DECLARE_METATYPE(Druck)
 
 class PrintingTest : public QObject {
     Q_OBJECT
 private slots:
     void printThroughMenu_data()
     {
-        QTest::addColumn<float>("zoom");
-        QTest::addColumn<QString>("kopf");  // heading typed into the input box; empty = cancel
-        QTest::addColumn<int>("dpi");
-        QTest::addColumn<QMarginsF>("rand");  // left, top, right, bottom, pt of the 842 pt high page
-        QTest::addColumn<int>("halbeHöhe");  // of the printed y axis, mm; 0: printing cancelled
-        QTest::addColumn<bool>("messen");  // the page rendered and measured
-        QTest::newRow("1:1, heading cancelled") << 1.0f << "" << 1200 << QMarginsF(11, 20, 8, 3) << 130 << true;
-        QTest::newRow("ganze Seite") << 0.5f << "Klasse 8b" << 1200 << QMarginsF(26, 6, 0, 14) << 130 << true;
-        QTest::newRow("short page") << 1.0f << "Klasse 8b" << 1200 << QMarginsF(17, 31, 0, 11) << 120 << true;
+        QTest::addColumn<Druck>("d");
+        QTest::newRow("1:1, heading cancelled") << Druck{1.0f, "", 1200, {11, 20, 8, 3}, 130, true};
+        QTest::newRow("ganze Seite") << Druck{0.5f, "Klasse 8b", 1200, {26, 6, 0, 14}, 130, true};
+        QTest::newRow("short page") << Druck{1.0f, "Klasse 8b", 1200, {17, 31, 0, 11}, 120, true};
         // 802 pt at 25.3995 mm per inch: 1415 px at 127 dpi are 282.9944 mm, 1805 px at 162 dpi 283.0006 mm.
-        QTest::newRow("just below 283 mm") << 1.0f << "x" << 127 << QMarginsF(0, 7, 0, 33) << 120 << false;
-        QTest::newRow("283 mm") << 1.0f << "x" << 162 << QMarginsF(0, 31, 0, 9) << 130 << false;
-        QTest::newRow("printer dialog cancelled") << 0.5f << "Klasse 8b" << 1200 << QMarginsF() << 0 << false;
+        QTest::newRow("just below 283 mm") << Druck{1.0f, "x", 127, {0, 7, 0, 33}, 120, false};
+        QTest::newRow("283 mm") << Druck{1.0f, "x", 162, {0, 31, 0, 9}, 130, false};
+        QTest::newRow("printer dialog cancelled") << Druck{0.5f, "Klasse 8b", 1200, {}, 0, false};
     }
     void printThroughMenu()
     {
-        QFETCH(float, zoom);
-        QFETCH(QString, kopf);
-        QFETCH(int, dpi);
-        QFETCH(QMarginsF, rand);
-        QFETCH(int, halbeHöhe);
-        QFETCH(bool, messen);
+        QFETCH(Druck, d);
+        const auto& [zoom, kopf, dpi, rand, halbeHöhe, messen] = d;
         Fenster w;
         GraphCore& k = w.k();
         k.Überschrift = QStringLiteral("vorher"), k.Zoom = zoom, w.z.SimAktiv = true;

@@ -8,8 +8,6 @@
 #include "tests/support/sheet_fixture.h"
 #include "tests/support/test_main.h"
 
-#include <cmath>
-
 class RobustnessTest : public QObject {
     Q_OBJECT
 private slots:
@@ -20,9 +18,7 @@ private slots:
         const float werte[] = {0.0f, 1.0f, -1.0f, 0.5f, 3e38f, -3e38f, 1e-38f, 1e20f, -123.456f, 500.0f, 501.0f, 7.0f};
         auto wert = [&] { return werte[zufall.bounded(int(std::size(werte)))]; };
         const char* arten[] = {"GE", "NP", "SP", "AP"};
-        auto ticke = [&](ChkFeld& feld, int anzahl) {
-            for (int i = 0; i < anzahl; ++i) feld(i).setChecked(zufall.bounded(3) == 0);
-        };
+        auto ticke = [&](ChkFeld& feld, int n) { for (int i = 0; i < n; ++i) feld(i).setChecked(zufall.bounded(3) == 0); };
         for (int schritt = 0; schritt < 400; ++schritt) {
             GraphCore& g = s.g;
             const int wahl = zufall.bounded(8);
@@ -43,14 +39,15 @@ private slots:
                 s.z.Einheit = std::array{10.0f, 5.0f, 20.0f}[zufall.bounded(3)], g.Zoom = zufall.bounded(2) ? 1.0f : 0.5f;
                 zufall.bounded(10) == 0 ? g.Löschen() : s.neuZeichnen();
             }
-            QVERIFY(s.z.AnzFkt >= 0 && s.z.AnzFkt <= MaxFkt && s.z.AnzPkt >= 0 && s.z.AnzPkt <= MaxPkt);
+            const QByteArray schrittText = "step " + QByteArray::number(schritt);
+            QVERIFY2(s.z.AnzFkt >= 0 && s.z.AnzFkt <= MaxFkt && s.z.AnzPkt >= 0 && s.z.AnzPkt <= MaxPkt, schrittText);
             for (int i = 1; i <= MaxFkt; ++i) {
                 for (float v : {g.fkt.m[i], g.fkt.b[i], g.fkt.a[i], g.fkt.p[i], g.fkt.q[i], g.fkt.xs[i], g.fkt.ys[i],
                                 g.fkt.FktLabelX[i], g.fkt.FktLabelY[i], g.pkt.PktX[i], g.pkt.PktY[i], g.pkt.PktLabelX[i],
                                 g.pkt.PktLabelY[i]})
-                    QVERIFY2(std::isfinite(v), qPrintable("step " + QString::number(schritt)));
+                    QVERIFY2(std::isfinite(v), schrittText);
                 QVERIFY2(!g.fkt.FktText[i].contains(QRegularExpression("nan|inf", QRegularExpression::CaseInsensitiveOption)),
-                         qPrintable("step " + QString::number(schritt)));
+                         schrittText);
             }
         }
     }

@@ -52,14 +52,13 @@ private slots:
         b.punkt(2.0f, -1.125f, "P");  // a tie: away from zero
         b.punkt(0.0f, 3.456f, "S");
         b.g.MenüPunkteEintragen();
-        frmPktWahl& wahl = b.g.PktWahl();
-        for (ChkFeld* feld : {&wahl.chkPkt, &b.g.PktLöschen().chkLöschen})
+        ChkFeld &wahl = b.g.PktWahl().chkPkt, &löschen = b.g.PktLöschen().chkLöschen;
+        for (ChkFeld* feld : {&wahl, &löschen})
             QCOMPARE((*feld)(0).text() + ' ' + (*feld)(1).text(), "P1(2,/-1,13) S2(0,/3,46)");
         QCOMPARE(b.g.aktuellerPunkt(1), int16_t(2));
-        ChkFeld& löschen = b.g.PktLöschen().chkLöschen;
-        wahl.chkPkt.SetzeHaken(0, true), löschen.SetzeHaken(0, true);
+        wahl.SetzeHaken(0, true), löschen.SetzeHaken(0, true);
         b.g.MenüChkPktLöschen(2), b.g.MenüChkPktLöschen(1);  // element 0 stays, hidden and unticked
-        for (ChkFeld* feld : {&wahl.chkPkt, &löschen})
+        for (ChkFeld* feld : {&wahl, &löschen})
             QVERIFY(!feld->Existiert(1) && (*feld)(0).isHidden() && !feld->Angehakt(0));
     }
 

@@ -13,7 +13,6 @@ struct Aufgezeichnet {
     int breite;
     QString text;
     float schriftgroesse;
-    bool fett;
 };
 
 class AufzeichnendeFlaeche : public Ausgabe {

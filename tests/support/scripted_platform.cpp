@@ -48,7 +48,6 @@ QString SkriptPlattform::DateiSpeichernDialog(const QString& titel, const QStrin
 
 bool SkriptPlattform::DruckDialog(QPrinter& drucker)
 {
-    ++druckDialoge;
     return beiDruckDialog ? beiDruckDialog(drucker) : false;
 }
 
@@ -70,5 +69,4 @@ void SkriptPlattform::Leeren()
     meldungen.clear(), eingaben.clear(), msgAntworten.clear(), inputAntworten.clear();
     farbVorgaben.clear(), farbAntworten.clear(), dateiDialoge.clear(), dateiAntworten.clear();
     hilfeAufrufe.clear();
-    druckDialoge = 0;
 }

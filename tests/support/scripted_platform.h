@@ -52,7 +52,6 @@ public:
     // Printer dialog: runs on the printer (set a PDF file, margins ...) and
     // answers whether to print; without it the dialog is cancelled.
     std::function<bool(QPrinter&)> beiDruckDialog;
-    int druckDialoge = 0;
     // Help viewer calls.
     std::vector<std::pair<QString, int>> hilfeAufrufe;
     // Runs while a message box is "open" (for tests that act inside it).

@@ -77,7 +77,7 @@ struct Zeichenblatt {
         g.fkt.b[i] = b, g.fkt.c[i] = c;
         return i;
     }
-    // "GE m b [xSenkrecht2]", "NP p q", "SP xs ys" or "AP a b c".
+    // "GE m b [xSenkrecht2 [xSenkrecht]]" (or a code no kind has for GE), "NP p q", "SP xs ys" or "AP a b c".
     int16_t funktion(const QString& beschreibung)
     {
         const QStringList w = beschreibung.split(QLatin1Char(' '));
@@ -87,8 +87,7 @@ struct Zeichenblatt {
         if (w[0] == QLatin1String("AP"))
             return allgemein(zahl(1), zahl(2), zahl(3));
         const int16_t i = gerade(zahl(1), zahl(2));
-        g.fkt.FktArt[i] = w[0];  // "GE" or a code no kind has
-        g.fkt.xSenkrecht2[i] = zahl(3);
+        g.fkt.FktArt[i] = w[0], g.fkt.xSenkrecht2[i] = zahl(3), g.fkt.xSenkrecht[i] = zahl(4);
         return i;
     }
     int16_t punkt(float x, float y, const char* name = "P")
