@@ -62,8 +62,7 @@ private slots:
         double links = 0;  // the printer's left offset, mm
         w.plattform.inputAntworten = {kopf};
         w.plattform.beiDruckDialog = [&](QPrinter& p) {
-            p.setOutputFileName(pdf);
-            p.setResolution(dpi), p.setPageMargins(rand, QPageLayout::Point);
+            p.setOutputFileName(pdf), p.setResolution(dpi), p.setPageMargins(rand, QPageLayout::Point);
             links = p.pageRect(QPrinter::DevicePixel).left() / p.resolution() * 25.4;
             return halbeHöhe > 0;
         };

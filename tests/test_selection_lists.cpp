@@ -72,15 +72,12 @@ private slots:
         dlg.Aktion = [&](int Index) { aktionen << Index << dlg.isHidden(); };
         QTimer::singleShot(0, &dlg, [&] { QTest::mouseClick(&dlg.cmdAktion(3), Qt::LeftButton); });
         dlg.ZeigeModal();  // the action button keeps the focus; the next opening moves it
-        bool offen = true;
-        QTimer::singleShot(0, &dlg, [&] {
+        QTimer::singleShot(0, &dlg, [&] {  // Return closes it, no action runs; hidden so that a failing test cannot hang
             QTest::keyClick(dlg.focusWidget(), Qt::Key_Return);
-            offen = dlg.isVisible();
-            dlg.hide();  // keeps a failing test from hanging
+            aktionen << dlg.isVisible(), dlg.hide();
         });
         dlg.ZeigeModal();
-        QVERIFY(!offen);
-        QCOMPARE(aktionen, (QList<int>{3, 1}));
+        QCOMPARE(aktionen, (QList<int>{3, 1, 0}));
     }
 };
 
