@@ -48,33 +48,40 @@ private slots:
     void steps()
     {
         const char *G = "mnuSimGerade", *A = "mnuSimAllgParabel", *N = "mnuSimParabel";
-        // Menu item, step-width bar for m (0: left at 5), arrow clicks of bars 1 to 3, fields and
-        // equation, kind and stored fields of slot 2, a place on the curve in LE.
+        // Menu item, step-width bar positions (none: the start ones), arrow clicks of bars 1 to 3,
+        // fields and equation, kind and stored fields of slot 2, a place on the start curve that the
+        // last one misses, a place on the last curve (in LE).
         const struct {
-            const char* menü; int m; QList<int> klicks; QStringList texte; QString felder; QPointF aufKurve;
+            const char* menü; QList<int> schritte; QList<int> klicks; QStringList texte; QString felder;
+            QPointF vorher, aufKurve;
         } fälle[] = {
-            {G, 0, {0, 0, 0}, {"1", "0", "", "y = 1x + 0"}, "GE m=1 b=0 a=0", {3, 3}},
-            {G, 0, {0, 1, 0}, {"1", "0,5", "", "y = 1x + 0,5"}, "GE m=1 b=0.5", {3, 3.5}},
-            {G, 3, {0, 0, 0}, {"0,99", "0", "", "y = 0,99x + 0"}, "GE m=0.99", {5, 4.95}},
-            {A, 0, {0, 0, 0}, {"1", "0", "0", "y = 1(x - 0)² + 0"}, "AP a=1 xs=0 ys=0", {2, 4}},
-            {A, 0, {-10, 4, 2}, {"0,5", "2", "1", "y = 0,5(x - 2)² + 1"}, "AP a=0.5 b=2 c=1 xs=2 ys=1 p=0 q=1", {4, 3}},
-            {N, 0, {0, 0, 0}, {"0", "0", "", "y = (x - 0)² + 0"}, "SP a=1 xs=0 ys=0", {2, 4}},
-            {N, 0, {3, 0, 0}, {"1,5", "0", "", "y = (x - 1,5)² + 0"}, "SP xs=1.5 ys=0", {2.5, 1}},
-            {N, 0, {2, -4, 0}, {"1", "-2", "", "y = (x - 1)² - 2"}, "SP a=1 p=-2 q=-1 xs=1 ys=-2", {3, 2}},
+            {G, {}, {0, 0, 0}, {"1", "0", "", "y = 1x + 0"}, "GE m=1 b=0 a=0", {3, 3}, {3, 3}},
+            {G, {}, {0, 1, 0}, {"1", "0,5", "", "y = 1x + 0,5"}, "GE m=1 b=0.5", {-4, -4}, {3, 3.5}},
+            {G, {3, 20, 5, 50, 50}, {0, 2, 0}, {"0,99", "0,4", "", "y = 0,99x + 0,4"}, "GE m=0.99 b=0.4", {-5, -4.95}, {5, 5.35}},
+            {A, {}, {0, 0, 0}, {"1", "0", "0", "y = 1(x - 0)² + 0"}, "AP a=1 xs=0 ys=0", {2, 4}, {2, 4}},
+            {A, {}, {-10, 4, 2}, {"0,5", "2", "1", "y = 0,5(x - 2)² + 1"}, "AP a=0.5 b=2 c=1 xs=2 ys=1 p=0 q=1", {-2, 4}, {4, 3}},
+            {A, {5, 50, 8, 25, 30}, {0, 2, -3}, {"0,96", "0,5", "-0,9", "y = 0,96(x - 0,5)² - 0,9"},
+             "AP a=0.96 b=0.5 c=-0.9 xs=0.5 ys=-0.9 p=0 q=-0.9", {-2, 3.84}, {2.5, 2.94}},
+            {N, {}, {0, 0, 0}, {"0", "0", "", "y = (x - 0)² + 0"}, "SP a=1 xs=0 ys=0", {2, 4}, {2, 4}},
+            {N, {}, {2, -4, 0}, {"1", "-2", "", "y = (x - 1)² - 2"}, "SP a=1 p=-2 q=-1 xs=1 ys=-2", {-2, 4}, {3, 2}},
+            {N, {5, 50, 5, 5, 100}, {3, -2, 0}, {"0,15", "-2", "", "y = (x - 0,15)² - 2"},
+             "SP a=1 p=-0.3 q=-1.9775 xs=0.15 ys=-2", {-1, 1}, {2.15, 2}},
         };
-        for (const auto& [menü, m, klicks, texte, felder, aufKurve] : fälle) {
+        for (const auto& [menü, schritte, klicks, texte, felder, vorher, aufKurve] : fälle) {
             Fenster w;
             w.z.AnzFkt = 1;  // y = 2x + 1 already: the curve takes slot 2
             auto& t = w.k().fkt;
             std::tie(t.FktArt[1], t.m[1], t.b[1]) = std::tuple(QString("GE"), 2.0f, 1.0f);
-            if (m)
-                w.f->Schrittweiten().VScroll1[0]->SetzeValue(int16_t(m));
+            for (int i = 0; i < schritte.size(); ++i)
+                w.f->Schrittweiten().VScroll1[size_t(i)]->SetzeValue(int16_t(schritte[i]));
             const bool allg = menü == A;
             simuliere(w, menü, [&](frmSimulation& s) {
                 QVERIFY(s.pos() == QPoint(620, 36) && s.cmdOK->y() == (allg ? 136 : 102) &&
                         s.Höhe() == (allg ? 2925 : 2400));
                 QCOMPARE(s.VScroll3->isVisibleTo(&s), allg);
-                QCOMPARE(s.VScroll1->Value(), int16_t(m ? 33 : menü == N ? 0 : 20));
+                QVERIFY(s.VScroll1->Min() == (menü == G ? 1000 : 100) && s.VScroll1->Max() == -s.VScroll1->Min() &&
+                        s.VScroll2->Min() == 100 && s.VScroll2->Max() == -100);
+                QCOMPARE(farbe(w, vorher), Grün);
                 klicke(s.VScroll1, klicks[0]), klicke(s.VScroll2, klicks[1]), klicke(s.VScroll3, klicks[2]);
                 QCOMPARE((QStringList{s.txtEingabe1->text(), s.txtEingabe2->text(),
                                       allg ? s.txtEingabe3->text() : "", s.labGleichung->text()}), texte);
@@ -85,6 +92,7 @@ private slots:
                     QCOMPARE(ist.at(feld.section('=', 0, 0)), feld.section('=', 1).toFloat());
                 QCOMPARE(w.z.AnzFkt, int16_t(1));  // the curve is not a function yet
                 QCOMPARE(farbe(w, aufKurve), Grün);
+                QVERIFY(vorher == aufKurve || farbe(w, vorher) != Grün);  // each step redraws the sheet first
                 QVERIFY(w.k().FunkBeschriftung[2] && !w.k().FunkBeschriftung[2]->isHidden());
             }, Schliessen);
             QVERIFY(w.z.AnzFkt == 1 && !w.z.SimAktiv && !w.k().FunkBeschriftung[2] && w.plattform.meldungen.empty());
