@@ -66,7 +66,7 @@ private slots:
             Fenster w;
             w.z.AnzFkt = 1;  // y = 2x + 1 already: the curve takes slot 2
             auto& t = w.k().fkt;
-            std::tie(t.FktArt[1], t.m[1], t.b[1]) = std::tuple(QString("GE"), 2.0f, 1.0f);
+            std::tie(t.FktArt[1], t.m[1], t.b[1], t.p[2]) = std::tuple(QString("GE"), 2.0f, 1.0f, 7.0f);  // slot 2: an old p
             for (int i = 0; i < schritte.size(); ++i)
                 w.f->Schrittweiten().VScroll1[size_t(i)]->SetzeValue(int16_t(schritte[i]));
             const bool allg = menü == A;
@@ -143,15 +143,16 @@ private slots:
         QCOMPARE(w.z.AnzFkt, int16_t(10));
     }
 
-    // ys from 13 up beyond the grid with its arrow held: one message, the arrow stops repeating, and a
-    // click that gets through while the box's own event loop runs waits until the step is done.
+    // ys from 13 up beyond the grid, the arrow held and moved off and back: one message, the arrow lets go, and
+    // a key that gets through while the box's own event loop runs (550 ms) waits until the step is done.
     void heldArrowBeyondGrid()
     {
         Fenster w;
         simuliere(w, "mnuSimParabel", [&](frmSimulation& s) {
             s.VScroll2->SetzeValue(26), w.plattform.Leeren();
-            w.plattform.beiMeldung = [&](auto&) { if (w.plattform.meldungen.size() == 1) QTest::qWait(550), klicke(s.VScroll2, -1); };
-            QTest::mousePress(s.VScroll2, Qt::LeftButton, {}, {8, 2}), QTest::qWait(200), QTest::mouseRelease(s.VScroll2, Qt::LeftButton, {}, {8, 2});
+            w.plattform.beiMeldung = [&](auto&) { if (w.plattform.meldungen.size() == 1) QTest::qWait(550), QTest::keyClick(s.VScroll2, Qt::Key_Down); };
+            QTest::mousePress(s.VScroll2, Qt::LeftButton, {}, {8, 2}), QTest::mouseMove(s.VScroll2, {8, 18}), QTest::mouseMove(s.VScroll2, {8, 2});
+            QTest::qWait(200), QTest::mouseRelease(s.VScroll2, Qt::LeftButton, {}, {8, 2});
             QVERIFY(s.VScroll2->Value() == 26 && w.z.AnzFkt == 0 && !w.k().FunkBeschriftung[2]);
         }, Ok);
         QCOMPARE(w.plattform.Texte(), QStringList("Funktionsgraph außerhalb der Zeichenebene!"));
