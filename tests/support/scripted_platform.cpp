@@ -26,7 +26,7 @@ QString SkriptPlattform::InputBox(const QString& prompt, const QString& titel, c
     return nächste(inputAntworten, QString());
 }
 
-std::optional<int32_t> SkriptPlattform::FarbDialog(int32_t vorgabe)
+std::optional<int32_t> SkriptPlattform::FarbDialog(int32_t vorgabe, const std::vector<int32_t>&)
 {
     farbVorgaben.push_back(vorgabe);
     return nächste(farbAntworten, std::optional<int32_t>());
