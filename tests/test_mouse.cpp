@@ -15,6 +15,8 @@ struct Maus : Fenster {
     {
         for (const QString n : {"harrow.cur", "hmove.cur"})
             zeiger && QFile::copy(QStringLiteral(TESSAROLEN_RESOURCES "/") + n, z.Programmpfad + n);
+        QFile bewegen(z.Programmpfad + "hmove.cur");  // its hot spot (15, 15) made (15, 4)
+        zeiger && bewegen.open(QIODevice::ReadWrite) && bewegen.seek(12) && bewegen.write("\4", 1);
         f->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.get()));
     }
@@ -119,34 +121,46 @@ private slots:
     void labelsAreDraggedWithinTheSheet()
     {
         const struct {
-            float einheit; bool funktion, zeiger;  // a function's label; cursor files there
-        } fälle[] = {{20, true, true}, {5, true, true}, {10, true, false}, {5, false, true}, {20, false, false}};
+            float einheit, zoom; bool funktion, zeiger; QPoint griff;  // a function's label; cursor files there; taken at (px)
+        } fälle[] = {{20, 1, true, true, {9, 2}}, {5, 1, true, true, {2, 7}}, {10, 1, true, false, {9, 2}},
+                     {5, 1, false, true, {9, 2}}, {20, 1, false, false, {2, 7}}, {10, .5f, true, true, {9, 2}},
+                     {5, .5f, false, true, {2, 7}}};
         for (const auto& fall : fälle) {
             Maus w(fall.zeiger);
             w.z.Einheit = fall.einheit;
+            w.menü(fall.zoom < 1 ? "mnuGanzeSeite" : "mnuNormalAnsicht");
             fall.funktion ? w.gerade(0.5f, 1.0f) : w.punkt(1.0f, 1.0f);
             QLabel* l = w.label(fall.funktion ? "FunkBeschriftung_1" : "PunktBeschriftung_1");
             const QPoint start = l->pos(), draußen(w.s().width() + 5, 300), ziel = w.mm(60, 100);
-            w.nimm(l), w.lasse(l, start + QPoint(3, 2));  // press and release: no drag
-            w.nimm(l), w.führe(l, {start + QPoint(20, 10), draußen});  // let go beside the sheet: back
+            w.nimm(l, fall.griff), w.lasse(l, start + fall.griff);  // press and release: no drag
+            w.nimm(l, fall.griff), w.führe(l, {start + QPoint(20, 10), draußen});  // let go beside the sheet: back
             QCOMPARE(QApplication::overrideCursor()->shape(), Qt::ForbiddenCursor);
             w.lasse(l, draußen);
             QCOMPARE(l->pos(), start);
             w.k().NeuZeichnen(w.falle);  // nothing stored
             QCOMPARE(l->pos(), start);
-            w.nimm(l), w.führe(l, {start + QPoint(20, 10), ziel - QPoint(5, 5)});
-            QCOMPARE(QApplication::overrideCursor()->hotSpot(), fall.zeiger ? QPoint(15, 15) : QPoint());
-            QCOMPARE(l->pos(), ziel - QPoint(8, 7));  // it follows the pointer
-            w.lasse(l, ziel + QPoint(3, 2));
+            w.nimm(l, fall.griff), w.führe(l, {start + QPoint(20, 10), ziel - QPoint(5, 5)});
+            QCOMPARE(QApplication::overrideCursor()->hotSpot(), fall.zeiger ? QPoint(15, 4) : QPoint());
+            QCOMPARE(l->pos(), ziel - QPoint(5, 5) - fall.griff);  // it follows the pointer
+            w.lasse(l, ziel);
             QVERIFY(!QApplication::overrideCursor());
-            QCOMPARE(l->cursor().shape(), fall.zeiger ? Qt::BitmapCursor : Qt::ArrowCursor);
+            QCOMPARE(std::pair(l->cursor().shape(), l->cursor().hotSpot()),
+                     std::pair(fall.zeiger ? Qt::BitmapCursor : Qt::ArrowCursor, fall.zeiger ? QPoint(1, 1) : QPoint()));
             w.k().NeuZeichnen(w.falle);  // from the stored place: half a millimetre right
-            QVERIFY((l->pos() - (ziel + QPoint(2, 0))).manhattanLength() <= 1);
-            // Near the left edge it stays 10 mm inside; that place is stored.
-            w.nimm(l, {0, 0}), w.führe(l, {ziel + QPoint(-20, 0)}), w.lasse(l, w.mm(3, 100));
-            QCOMPARE(l->pos().x(), SheetWidget::AlsPixel(10));
-            w.k().NeuZeichnen(w.falle);
-            QCOMPARE(l->pos().x(), SheetWidget::AlsPixel(10.5));
+            QCOMPARE(l->pos(), ziel - fall.griff + QPoint(fall.zoom < 1 ? 1 : 2, 0));
+            // Dropped beside the grid it stays inside the sheet's margins, stored so and shown so in both views.
+            const float* le[] = {fall.funktion ? &w.k().fkt.FktLabelX[1] : &w.k().pkt.PktLabelX[1],
+                                 fall.funktion ? &w.k().fkt.FktLabelY[1] : &w.k().pkt.PktLabelY[1]};
+            w.nimm(l, {0, 0}), w.führe(l, {ziel + QPoint(-20, 0)}), w.lasse(l, w.mm(3, fall.zoom < 1 ? 80 : 12));
+            QCOMPARE((QList<float>{*le[0], *le[1]}), (QList<float>{-89.5f / fall.einheit, 130 / fall.einheit}));
+            w.nimm(l, {0, 0}), w.führe(l, {ziel + QPoint(20, 0)}), w.lasse(l, w.mm(198, fall.zoom < 1 ? 222 : 150));
+            for (const char* ansicht : {"mnuGanzeSeite", "mnuNormalAnsicht"}) {
+                w.menü(ansicht);
+                const double z = w.k().Zoom, px = SheetWidget::PixelProMm() * z;  // a pixel in mm, the slack
+                const QRectF r(QPointF(l->pos()) / px - QPointF(100, 148.5) / z + QPointF(100, 148.5), QSizeF(l->size()) / px);
+                QVERIFY(r.right() > 189 && r.right() <= 190.6 + 1 / px && r.bottom() <= 278.65 + 1 / px);
+                QVERIFY(fall.zoom == 1 || r.bottom() > 277.6);
+            }
         }
     }
 
@@ -155,7 +169,7 @@ private slots:
         const QSizeF blatt(200, 297), label(20, 5);
         const struct { QPointF ecke, steht; } fälle[] = {
             {{3, 100}, {10, 100}}, {{175, 100}, {170.1, 100}}, {{50, 5}, {50, 18.5}},
-            {{50, 280}, {50, 273.65}}, {{2, 290}, {10, 273.65}}, {{10, 18.5}, {10, 18.5}}};
+            {{50, 280}, {50, 273.65}}, {{2, 290}, {10, 273.65}}, {{10, 18.5}, {10, 18.5}}, {{170, 273.5}, {170, 273.5}}};
         for (const auto& fall : fälle)
             QVERIFY((InDenRändern(fall.ecke, label, blatt) - fall.steht).manhattanLength() < 1e-9);
     }
