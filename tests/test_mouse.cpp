@@ -118,6 +118,24 @@ private slots:
         }
     }
 
+    // At 1 LE = 0,5cm: the caption rounds half to even; a point is hit within 0.1 LE, bounds
+    // included and summed in 32-bit floats (0.2 + 0.1 reaches 0.3, 1.4 - 0.1 reaches 1.3).
+    void pointHitBoundsAndCaptionRounding()
+    {
+        const QStringList P12 = {"Punkt P1 löschen?", "Punkt P2 löschen?"}, P34 = {"Punkt P3 löschen?", "Punkt P4 löschen?"};
+        const struct { float x, y; QString text; QStringList fragen; } fälle[] = {  // mm on the sheet
+            {101, 147, "0,3/0,3", P12}, {106, 142, "1,3/1,3", P34}, {100.75f, 152.25f, "0,2/-0,8", {}}};
+        for (const auto& fall : fälle) {
+            Maus w;
+            w.z.Einheit = 5, w.plattform.msgAntworten = {MsgAntwort::Ja, MsgAntwort::Nein};
+            w.punkt(0.2f, 0.2f), w.punkt(0.4f, 0.4f), w.punkt(1.4f, 1.4f), w.punkt(1.2f, 1.2f), w.punkt(0.2f, 0.5f);
+            w.f->picSchaubild_MouseMove(fall.x, fall.y);
+            w.f->picSchaubild_MouseUp(Qt::LeftButton, Qt::ControlModifier, 101, 147.5f);  // on the cross of P1
+            QCOMPARE(w.f->windowTitle(), "Tessarolen *** aktuelle Mauskoordinaten:(" + fall.text + ")");
+            QVERIFY(w.plattform.Texte() == fall.fragen && w.z.AnzPkt == 5);
+        }
+    }
+
     void labelsAreDraggedWithinTheSheet()
     {
         const struct {
