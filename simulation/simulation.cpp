@@ -47,7 +47,10 @@ public:
         loslassen();
         return innen_.InputBox(prompt, titel, vorgabe);
     }
-    std::optional<int32_t> FarbDialog(int32_t vorgabe) override { return innen_.FarbDialog(vorgabe); }
+    std::optional<int32_t> FarbDialog(int32_t vorgabe, const std::vector<int32_t>& farbfeld) override
+    {
+        return innen_.FarbDialog(vorgabe, farbfeld);
+    }
     QString DateiÖffnenDialog(const QString& titel, const QString& filter, const QString& ordner,
                               const QString& name) override
     {
