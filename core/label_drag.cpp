@@ -5,6 +5,7 @@
 #include "core/sheet_widget.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -17,14 +18,37 @@ QString Zeigerdatei(const GraphCore& k, const char* name)
 {
     return k.z.Programmpfad + QString::fromLatin1(name);
 }
+
+// The label's size on the sheet at full size (mm): the larger of its sizes in
+// the two views, since its type does not shrink exactly by half.
+QSizeF GrößeAufDemBlatt(const QLabel& l, double zoom)
+{
+    const double proMm = SheetWidget::PixelProMm();
+    QSizeF größe = QSizeF(l.size()) / (proMm * zoom);
+    for (const double ansicht : {1.0, 0.5}) {
+        QFont schrift = l.font();
+        schrift.setPointSizeF(schrift.pointSizeF() / zoom * ansicht);
+        größe = größe.expandedTo(QSizeF(QFontMetrics(schrift).size(0, l.text())) / (proMm * ansicht));
+    }
+    return größe;
+}
 }  // namespace
+
+QPointF AufDemBlatt(const GraphCore& k, QPointF gezeigt)
+{
+    return {(gezeigt.x() - k.MitteX - k.OffsetX / 2.0) / k.Zoom + k.MitteX,
+            (gezeigt.y() - k.MitteY + k.OffsetY) / k.Zoom + k.MitteY};
+}
+
+QPointF BlattInLE(const GraphCore& k, QPointF blatt)
+{
+    const double E = k.z.Einheit;
+    return {(blatt.x() - k.MitteX + 0.5) / E, (k.MitteY - blatt.y()) / E};
+}
 
 QPointF OrtInLE(const GraphCore& k, float X, float Y)
 {
-    const double E = k.z.Einheit;
-    const double x = (double(X) - k.MitteX - k.OffsetX / 2.0) / k.Zoom + 0.5;
-    const double y = (double(k.MitteY) - k.OffsetY - Y) / k.Zoom;
-    return {x / E, y / E};
+    return BlattInLE(k, AufDemBlatt(k, QPointF(X, Y)));
 }
 
 QPointF InDenRändern(QPointF ecke, QSizeF label, QSizeF blatt)
@@ -131,17 +155,19 @@ bool BeschriftungZiehen::ÜberBlatt(QPoint global) const
     return sichtbar.contains(blatt.mapFromGlobal(global));
 }
 
-// The drop on the sheet at (X, Y) in mm: the label's corner where the
-// pointer holds it, kept inside the margins; that corner is stored.
-void BeschriftungZiehen::LabelAblegen(QPointF blattMm)
+// The drop at (X, Y), in mm of the surface as shown: the label's corner where
+// the pointer holds it, on the sheet at full size and kept inside its
+// margins there, so that it stays on the paper in either view; that corner
+// is stored.
+void BeschriftungZiehen::LabelAblegen(QPointF gezeigt)
 {
-    const double proMm = SheetWidget::PixelProMm();
     const Ausgabe& fläche = k_.picSchaubild.Flaeche();
-    const QPointF ecke = InDenRändern(
-        blattMm - QPointF(GriffX, GriffY), QSizeF(l_.width() / proMm, l_.height() / proMm),
-        QSizeF(fläche.ScaleWidth(), fläche.ScaleHeight()));
-    l_.move(SheetWidget::AlsPixel(ecke.x()), SheetWidget::AlsPixel(ecke.y()));
-    const QPointF le = OrtInLE(k_, float(ecke.x()), float(ecke.y()));
+    const QPointF ecke = InDenRändern(AufDemBlatt(k_, gezeigt - QPointF(GriffX, GriffY)),
+                                      GrößeAufDemBlatt(l_, k_.Zoom),
+                                      QSizeF(fläche.ScaleWidth(), fläche.ScaleHeight()));
+    const QPointF le = BlattInLE(k_, ecke);
+    l_.move(SheetWidget::AlsPixel(k_.XPos(float(ecke.x() - k_.MitteX))),
+            SheetWidget::AlsPixel(k_.YPos(float(k_.MitteY - ecke.y()))));
     auto& x = funktion_ ? k_.fkt.FktLabelX : k_.pkt.PktLabelX;
     auto& y = funktion_ ? k_.fkt.FktLabelY : k_.pkt.PktLabelY;
     x[size_t(index_)] = float(le.x());

@@ -17,10 +17,17 @@ class GraphCore;
 class QLabel;
 class QMouseEvent;
 
-// A position on the sheet's surface (mm) in LE of the grid, half a
-// millimetre to the left: at the full view (XPos(X) - 199.5) / Einheit and
-// YPos(Y) / Einheit; the whole-page view is divided by its zoom, so that the
-// position matches the grid drawn at half size.
+// A place shown on the sheet's surface (mm) as the place on the sheet at
+// full size (mm): the whole-page view is divided by its zoom about the
+// sheet's middle, so that the place matches the grid drawn at half size.
+QPointF AufDemBlatt(const GraphCore& k, QPointF gezeigt);
+
+// A place on the sheet at full size (mm) in LE of the grid, half a
+// millimetre to the left: (X - MitteX + 0.5) / Einheit, (MitteY - Y) / Einheit.
+QPointF BlattInLE(const GraphCore& k, QPointF blatt);
+
+// A position shown on the sheet's surface (mm) in LE: at the full view
+// (XPos(X) - 199.5) / Einheit and YPos(Y) / Einheit.
 QPointF OrtInLE(const GraphCore& k, float X, float Y);
 
 // Top left corner (mm) of a label of the given size dropped with its corner
@@ -43,7 +50,7 @@ protected:
 
 private:
     void LabelDragBeginnen(QPointF imLabel);
-    void LabelAblegen(QPointF blattMm);
+    void LabelAblegen(QPointF gezeigt);
     void ZeigerSetzen(bool überBlatt);
     bool ÜberBlatt(QPoint global) const;
     void Ende();

@@ -7,6 +7,7 @@
 #include <QString>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 class QPrinter;
 
@@ -29,8 +30,11 @@ public:
                              const QString& vorgabe = QString()) = 0;
 
     // The colour dialog, preset with `vorgabe` (&HBBGGRR) and marking it;
-    // answers the chosen colour, nothing when the user cancels.
-    virtual std::optional<int32_t> FarbDialog(int32_t vorgabe) = 0;
+    // `farbfeld` fills the dialog's own colour field, so that a preset among
+    // them is marked there. Answers the chosen colour, nothing when the user
+    // cancels.
+    virtual std::optional<int32_t> FarbDialog(int32_t vorgabe,
+                                              const std::vector<int32_t>& farbfeld) = 0;
 
     // The file dialogs, opened in `ordner` with `name` preset and the filter
     // (for instance "Funktionsdateien (*.FKT)"). Opening requires an existing

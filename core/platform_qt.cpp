@@ -67,8 +67,12 @@ QString QtPlattform::InputBox(const QString& prompt, const QString& titel, const
     return dlg.textValue();
 }
 
-std::optional<int32_t> QtPlattform::FarbDialog(int32_t vorgabe)
+std::optional<int32_t> QtPlattform::FarbDialog(int32_t vorgabe, const std::vector<int32_t>& farbfeld)
 {
+    // The dialog marks its preset where it finds it among its basic colours
+    // or its own colours; these are filled before it is built.
+    for (size_t i = 0; i < farbfeld.size() && int(i) < QColorDialog::customCount(); ++i)
+        QColorDialog::setCustomColor(int(i), AlsQColor(farbfeld[i]));
     QColorDialog dlg(AlsQColor(vorgabe), QApplication::activeWindow());
     dlg.setOption(QColorDialog::DontUseNativeDialog);
     if (dlg.exec() != QDialog::Accepted)

@@ -16,7 +16,8 @@ public:
                       const QString& titel) override;
     QString InputBox(const QString& prompt, const QString& titel,
                      const QString& vorgabe) override;
-    std::optional<int32_t> FarbDialog(int32_t vorgabe) override;
+    std::optional<int32_t> FarbDialog(int32_t vorgabe,
+                                      const std::vector<int32_t>& farbfeld) override;
     QString DateiÖffnenDialog(const QString& titel, const QString& filter, const QString& ordner,
                               const QString& name) override;
     QString DateiSpeichernDialog(const QString& titel, const QString& filter,

@@ -1,5 +1,8 @@
 #include "core/scroll_bar.h"
 
+#include <QCoreApplication>
+#include <QMouseEvent>
+
 Bildlaufleiste::Bildlaufleiste(QWidget* eltern) : QScrollBar(Qt::Vertical, eltern)
 {
     setRange(0, 32767);
@@ -35,3 +38,11 @@ int16_t Bildlaufleiste::Value() const
 }
 
 void Bildlaufleiste::SetzeValue(int16_t v) { setValue(umgekehrt() ? -v : v); }
+
+void Bildlaufleiste::Loslassen()
+{
+    setRepeatAction(SliderNoAction);
+    QMouseEvent los(QEvent::MouseButtonRelease, QPointF(), mapToGlobal(QPointF()), Qt::LeftButton,
+                    Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(this, &los);
+}

@@ -19,8 +19,9 @@ public:
     void SetzeValue(int16_t v);
     void SetzeSmallChange(int16_t n) { setSingleStep(n); }
     void SetzeLargeChange(int16_t n) { setPageStep(n); }
-    // Ends the repeating of an arrow held down.
-    void StoppeWiederholung() { setRepeatAction(SliderNoAction); }
+    // Lets go of an arrow held down, as if the mouse had been released: the
+    // repeating ends and the arrow no longer counts as pressed.
+    void Loslassen();
 
     // Runs after every change of the value.
     std::function<void()> Change;

@@ -3,10 +3,12 @@
 // function of the drawing only when the window's "Ok" raises the count.
 
 #include "core/analysis_math.h"
+#include "core/check_box_array.h"
 #include "core/graph_core.h"
 #include "core/number_text.h"
 #include "core/platform.h"
 #include "core/runtime_error.h"
+#include "core/selection_dialogs.h"
 
 #include <QLabel>
 #include <initializer_list>
@@ -100,11 +102,20 @@ bool GraphCore::simNormParabelZeichnen(const QString& xsText, const QString& ysT
 
 void GraphCore::GeradeSimZeichnen(int16_t i, float) { GeradeZeichnen(i); }
 
+// The dropped curve takes its label and its list entries with it, and the
+// last function is the chosen one again, as before the simulation.
 void GraphCore::SimKurveVerwerfen()
 {
     const int16_t n = z.AnzFkt + 1;
-    if (IsLoadedFkt(n) && n <= MaxFkt) {
+    if (n > MaxFkt)
+        return;
+    if (IsLoadedFkt(n)) {
         delete FunkBeschriftung[n];
         FunkBeschriftung[n] = nullptr;
     }
+    ChkFeld& wahl = FktWahl().chkFkt;
+    if (wahl.Existiert(n - 1))
+        MenüChkFktLöschen(n);
+    if (n > 1 && wahl.Existiert(n - 2))
+        wahl.SetzeHaken(n - 2, true);
 }

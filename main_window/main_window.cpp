@@ -11,6 +11,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QScreen>
+#include <QStyle>
 #include <QShortcut>
 
 frmTessarolen::frmTessarolen(Programmzustand& zustand, QWidget* eltern)
@@ -29,7 +31,13 @@ frmTessarolen::frmTessarolen(Programmzustand& zustand, QWidget* eltern)
     kern_ = std::make_unique<GraphCore>(z_, *picSchaubild);
     baueMenüs();
     MausAnschließen();
-    resize(qMax(picSchaubild->width() + 17, menuBar()->sizeHint().width() + 8), 720);
+    // The first size shows the sheet's width beside its scroll bar and the
+    // whole menu bar, within what the screen offers (less a title bar, which
+    // the window system adds).
+    const QRect frei = screen()->availableGeometry();
+    const int titel = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    resize(qMin(qMax(picSchaubild->width() + 17, menuBar()->sizeHint().width() + 8), frei.width()),
+           qMin(720, frei.height() - titel));
     Form_Load();
 }
 

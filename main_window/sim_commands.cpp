@@ -79,8 +79,12 @@ frmSimulation& frmTessarolen::SimulationEinrichten(SimArt art)
     for (int k = 0; k < (dritte ? 3 : 2); ++k) {
         const Startreihe& r = s.reihen[k];
         falle([&] {
+            // n(k): the whole number nearest to 1 / step width, taken as a
+            // 32-bit float, ties to even (0.08 gives 12.5 and so 12).
             const int16_t wert =
-                r.erstSchritt < 0 ? 0 : AlsInteger(Teile(1.0, z_.Schrittweite.at(size_t(r.erstSchritt))));
+                r.erstSchritt < 0
+                    ? 0
+                    : AlsInteger(AlsSingle(Teile(1.0, z_.Schrittweite.at(size_t(r.erstSchritt)))));
             // The range, then the value: each setting that moves the value
             // runs the bar's handler at once, one that leaves it runs none.
             leisten[k]->SetzeBereich(r.minimum, r.maximum);

@@ -63,7 +63,9 @@ void frmTessarolen::mnuFarben_Click()
             return;
         for (k.LaufIndex = 1; k.LaufIndex <= 10;) {
             const int16_t i = k.LaufIndex;
-            const std::optional<int32_t> wahl = p.FarbDialog(k.fkt.Farbe[size_t(i)]);
+            const std::optional<int32_t> wahl = p.FarbDialog(
+                k.fkt.Farbe[size_t(i)],
+                std::vector<int32_t>(k.fkt.Farbe.begin() + 1, k.fkt.Farbe.begin() + 11));
             if (!wahl) {
                 k.DefFarben();
                 return;

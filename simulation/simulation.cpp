@@ -3,6 +3,7 @@
 #include "core/error_log.h"
 #include "core/graph_core.h"
 #include "core/number_text.h"
+#include "core/platform.h"
 #include "core/runtime_error.h"
 #include "core/scroll_bar.h"
 #include "core/twips.h"
@@ -20,6 +21,59 @@ namespace {
 constexpr int kSchritt[3][3] = {{0, 1, -1}, {2, 3, 4}, {3, 4, -1}};
 
 int Nr(SimArt art) { return static_cast<int>(art); }
+
+// The desktop as a change of the bars sees it: before a message box (or an
+// input box) opens, every bar lets go of its arrow. The box's own event loop
+// would otherwise go on repeating a held arrow, a change under each box.
+class LoslassendePlattform : public Plattform {
+public:
+    LoslassendePlattform(Programmzustand& z, std::array<Bildlaufleiste*, 3> leisten)
+        : z_(z), innen_(*z.plattform), leisten_(leisten)
+    {
+        z_.plattform = this;
+    }
+    ~LoslassendePlattform() override { z_.plattform = &innen_; }
+    LoslassendePlattform(const LoslassendePlattform&) = delete;
+    LoslassendePlattform& operator=(const LoslassendePlattform&) = delete;
+
+    MsgAntwort MsgBox(const QString& text, MsgSymbol symbol, MsgKnoepfe knoepfe,
+                      const QString& titel) override
+    {
+        loslassen();
+        return innen_.MsgBox(text, symbol, knoepfe, titel);
+    }
+    QString InputBox(const QString& prompt, const QString& titel, const QString& vorgabe) override
+    {
+        loslassen();
+        return innen_.InputBox(prompt, titel, vorgabe);
+    }
+    std::optional<int32_t> FarbDialog(int32_t vorgabe, const std::vector<int32_t>& farbfeld) override
+    {
+        return innen_.FarbDialog(vorgabe, farbfeld);
+    }
+    QString DateiÖffnenDialog(const QString& titel, const QString& filter, const QString& ordner,
+                              const QString& name) override
+    {
+        return innen_.DateiÖffnenDialog(titel, filter, ordner, name);
+    }
+    QString DateiSpeichernDialog(const QString& titel, const QString& filter,
+                                 const QString& ordner, const QString& name) override
+    {
+        return innen_.DateiSpeichernDialog(titel, filter, ordner, name);
+    }
+    bool DruckDialog(QPrinter& drucker) override { return innen_.DruckDialog(drucker); }
+    void HilfeZeigen(const QString& datei, int kontext) override { innen_.HilfeZeigen(datei, kontext); }
+
+private:
+    void loslassen()
+    {
+        for (Bildlaufleiste* l : leisten_)
+            l->Loslassen();
+    }
+    Programmzustand& z_;
+    Plattform& innen_;
+    std::array<Bildlaufleiste*, 3> leisten_;
+};
 
 // A number text in the user's locale read back.
 float AusLandestext(const QString& s)
@@ -150,7 +204,28 @@ void frmSimulation::cmdOK_Click()
     falle([&] { hide(); });
 }
 
+// A change that comes while another runs waits until that one is done:
+// changes never run inside one another, and the curve in the free slot is
+// always the one of the bars' values.
 void frmSimulation::VScroll_Change(int j)
+{
+    offen_ |= 1 << j;
+    if (ändert_)
+        return;
+    ändert_ = true;
+    std::optional<LoslassendePlattform> loslassend;
+    if (z_.plattform)
+        loslassend.emplace(z_, std::array{VScroll1, VScroll2, VScroll3});
+    while (offen_) {
+        const int k = offen_ & 2 ? 1 : (offen_ & 4 ? 2 : 3);
+        offen_ &= ~(1 << k);
+        Schritt(k);
+    }
+    loslassend.reset();
+    ändert_ = false;
+}
+
+void frmSimulation::Schritt(int j)
 {
     Falle falle(z_, QStringLiteral("frmSimulation:VScroll%1_Change").arg(j));
     kern_.NeuZeichnen(falle);
@@ -182,10 +257,6 @@ void frmSimulation::VScroll_Change(int j)
             z_.Eingabe3 = wertText(*art, 3);
     });
     falle([&] {
-        // With a full table every step shows the limit message: holding an
-        // arrow down must not pile them up.
-        if (z_.AnzFkt >= MaxFkt)
-            leiste(j)->StoppeWiederholung();
         const QString w1 = StrTextSingle(SimWert1), w2 = StrTextSingle(SimWert2);
         bool gezeichnet = false;
         if (*art == SimArt::Gerade)
@@ -201,9 +272,13 @@ void frmSimulation::VScroll_Change(int j)
 
 QString frmSimulation::FGL(const QString& xs, const QString& ys) const
 {
-    if (xs != QLatin1String("0"))
-        return QString();
-    return QStringLiteral("y = (x") + VZ_minus(xs) + QStringLiteral(")² ") + VZ(ys);
+    Falle falle(z_, QStringLiteral("frmSimulation:FGL"));
+    QString gleichung;
+    falle([&] {
+        if (xs == QLatin1String("0"))
+            gleichung = QStringLiteral("y = (x") + VZ_minus(xs) + QStringLiteral(")² ") + VZ(ys);
+    });
+    return gleichung;
 }
 
 void frmSimulation::ZeichneParabel(float a, float xs, float ys)

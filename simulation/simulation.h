@@ -68,6 +68,7 @@ private:
     void Form_Load();
     void cmdOK_Click();
     void VScroll_Change(int j);
+    void Schritt(int j);
     Bildlaufleiste* leiste(int j) const;
     QLineEdit* feld(int j) const;
     float wert(SimArt art, int j) const;
@@ -76,4 +77,7 @@ private:
     Programmzustand& z_;
     GraphCore& kern_;
     bool kurveGezeichnet_ = false;
+    // The rows whose change waits for the running one to end (bit j).
+    int offen_ = 0;
+    bool ändert_ = false;
 };

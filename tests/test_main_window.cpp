@@ -69,6 +69,8 @@ private slots:
         // The step widths are set without the dialog ever shown; the sheet, scrolled to 9 mm, shows grid and axes.
         QVERIFY(!k.FktWahl().isVisible() && !w.f->Schrittweiten().isVisible() && w.z.Schrittweite == start());
         QCOMPARE(w.f->picSchaubild->y(), SheetWidget::AlsPixel(-9));
+        QVERIFY(w.f->screen()->availableGeometry() == QRect(0, 0, 800, 600) && QRect(0, 0, 800, 600).contains(w.f->frameGeometry()) &&
+                w.f->width() > w.f->picSchaubild->width());  // the window fits the screen, the sheet's width and all
         QVERIFY(w.blatt().Point(100.0f, 98.5f) == 0 && w.blatt().Point(145.0f, 86.0f) == 0xC0C0C0);
         QVERIFY(w.plattform.meldungen.empty());
     }

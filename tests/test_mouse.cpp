@@ -15,6 +15,8 @@ struct Maus : Fenster {
     {
         for (const QString n : {"harrow.cur", "hmove.cur"})
             zeiger && QFile::copy(QStringLiteral(TESSAROLEN_RESOURCES "/") + n, z.Programmpfad + n);
+        QFile bewegen(z.Programmpfad + "hmove.cur");  // its hot spot (15, 15) made (15, 4)
+        zeiger && bewegen.open(QIODevice::ReadWrite) && bewegen.seek(12) && bewegen.write("\4", 1);
         f->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.get()));
     }
@@ -114,50 +116,63 @@ private slots:
             QVERIFY(fall.fkt == 3 || w.k().fkt.xSenkrecht[2] == -3.0f);  // the third function moved up
             QVERIFY(fall.pkt == 3 || w.k().pkt.PktX[1] == -2.0f);        // the third point is left
         }
+        // At 1 LE = 0,5cm the caption rounds half to even; a point is hit within 0.1 LE, bounds included and
+        // summed in 32-bit floats (0.2 + 0.1 reaches 0.3, 1.4 - 0.1 reaches 1.3). Clicked on the cross of P1.
+        Maus w;
+        w.z.Einheit = 5, w.punkt(0.2f, 0.2f), w.punkt(0.4f, 0.4f), w.punkt(1.4f, 1.4f), w.punkt(1.2f, 1.2f), w.punkt(0.2f, 0.5f);
+        for (auto [x, y, text, fragen] : {std::tuple<float, float, QString, QStringList>{101, 147, "0,3/0,3", {"Punkt P1 löschen?", "Punkt P2 löschen?"}},
+                                          {106, 142, "1,3/1,3", {"Punkt P3 löschen?", "Punkt P4 löschen?"}}, {100.75f, 152.25f, "0,2/-0,8", {}}}) {
+            w.plattform.Leeren(), w.plattform.msgAntworten = {MsgAntwort::Ja, MsgAntwort::Nein};
+            w.f->picSchaubild_MouseMove(x, y), w.f->picSchaubild_MouseUp(Qt::LeftButton, Qt::ControlModifier, 101, 147.5f);
+            QVERIFY(w.f->windowTitle() == "Tessarolen *** aktuelle Mauskoordinaten:(" + text + ")" && w.plattform.Texte() == fragen && w.z.AnzPkt == 5);
+        }
     }
 
     void labelsAreDraggedWithinTheSheet()
     {
-        const struct {
-            float einheit; bool funktion, zeiger;  // a function's label; cursor files there
-        } fälle[] = {{20, true, true}, {5, true, true}, {10, true, false}, {5, false, true}, {20, false, false}};
+        const struct { float einheit, zoom; bool funktion, zeiger; QPoint griff; } fälle[] = {  // cursor files there; taken at
+            {20, 1, 1, 1, {9, 2}}, {5, 1, 1, 1, {2, 7}}, {10, 1, 1, 0, {9, 2}}, {5, 1, 0, 1, {9, 2}}, {20, 1, 0, 0, {2, 7}},
+            {10, .5f, 1, 1, {9, 2}}, {5, .5f, 0, 1, {2, 7}}};
         for (const auto& fall : fälle) {
             Maus w(fall.zeiger);
-            w.z.Einheit = fall.einheit;
+            w.z.Einheit = fall.einheit, w.menü(fall.zoom < 1 ? "mnuGanzeSeite" : "mnuNormalAnsicht");
             fall.funktion ? w.gerade(0.5f, 1.0f) : w.punkt(1.0f, 1.0f);
             QLabel* l = w.label(fall.funktion ? "FunkBeschriftung_1" : "PunktBeschriftung_1");
             const QPoint start = l->pos(), draußen(w.s().width() + 5, 300), ziel = w.mm(60, 100);
-            w.nimm(l), w.lasse(l, start + QPoint(3, 2));  // press and release: no drag
-            w.nimm(l), w.führe(l, {start + QPoint(20, 10), draußen});  // let go beside the sheet: back
+            w.nimm(l, fall.griff), w.lasse(l, start + fall.griff);  // press and release: no drag
+            w.nimm(l, fall.griff), w.führe(l, {start + QPoint(20, 10), draußen});  // let go beside the sheet: back
             QCOMPARE(QApplication::overrideCursor()->shape(), Qt::ForbiddenCursor);
             w.lasse(l, draußen);
             QCOMPARE(l->pos(), start);
             w.k().NeuZeichnen(w.falle);  // nothing stored
             QCOMPARE(l->pos(), start);
-            w.nimm(l), w.führe(l, {start + QPoint(20, 10), ziel - QPoint(5, 5)});
-            QCOMPARE(QApplication::overrideCursor()->hotSpot(), fall.zeiger ? QPoint(15, 15) : QPoint());
-            QCOMPARE(l->pos(), ziel - QPoint(8, 7));  // it follows the pointer
-            w.lasse(l, ziel + QPoint(3, 2));
-            QVERIFY(!QApplication::overrideCursor());
-            QCOMPARE(l->cursor().shape(), fall.zeiger ? Qt::BitmapCursor : Qt::ArrowCursor);
+            w.nimm(l, fall.griff), w.führe(l, {start + QPoint(20, 10), ziel - QPoint(5, 5)});
+            QCOMPARE(QApplication::overrideCursor()->hotSpot(), fall.zeiger ? QPoint(15, 4) : QPoint());
+            QCOMPARE(l->pos(), ziel - QPoint(5, 5) - fall.griff);  // it follows the pointer
+            w.lasse(l, ziel);  // at rest: the pointer of harrow.cur, hot spot (1, 1)
+            QVERIFY(!QApplication::overrideCursor() && l->cursor().shape() == (fall.zeiger ? Qt::BitmapCursor : Qt::ArrowCursor) &&
+                    l->cursor().hotSpot() == QPoint(fall.zeiger, fall.zeiger));
             w.k().NeuZeichnen(w.falle);  // from the stored place: half a millimetre right
-            QVERIFY((l->pos() - (ziel + QPoint(2, 0))).manhattanLength() <= 1);
-            // Near the left edge it stays 10 mm inside; that place is stored.
-            w.nimm(l, {0, 0}), w.führe(l, {ziel + QPoint(-20, 0)}), w.lasse(l, w.mm(3, 100));
-            QCOMPARE(l->pos().x(), SheetWidget::AlsPixel(10));
-            w.k().NeuZeichnen(w.falle);
-            QCOMPARE(l->pos().x(), SheetWidget::AlsPixel(10.5));
+            QCOMPARE(l->pos(), ziel - fall.griff + QPoint(fall.zoom < 1 ? 1 : 2, 0));
+            // Dropped beside the grid it stays inside the sheet's margins, stored so and shown so in both views.
+            w.nimm(l, {0, 0}), w.führe(l, {ziel + QPoint(-20, 0)}), w.lasse(l, w.mm(3, fall.zoom < 1 ? 80 : 12));
+            QCOMPARE(fall.funktion ? QPointF(w.k().fkt.FktLabelX[1], w.k().fkt.FktLabelY[1]) : QPointF(w.k().pkt.PktLabelX[1],
+                     w.k().pkt.PktLabelY[1]), QPointF(-89.5f / fall.einheit, 130 / fall.einheit));
+            w.nimm(l, {0, 0}), w.führe(l, {ziel + QPoint(20, 0)}), w.lasse(l, w.mm(198, fall.zoom < 1 ? 222 : 150));
+            for (const char* ansicht : {"mnuGanzeSeite", "mnuNormalAnsicht"}) {
+                w.menü(ansicht);
+                const double z = w.k().Zoom, px = SheetWidget::PixelProMm() * z;  // a pixel in mm, the slack
+                const QRectF r(QPointF(l->pos()) / px - QPointF(100, 148.5) / z + QPointF(100, 148.5), QSizeF(l->size()) / px);
+                QVERIFY(r.right() > 189 && r.right() <= 190.6 + 1 / px && r.bottom() <= 278.65 + 1 / px && (fall.zoom == 1 || r.bottom() > 277.6));
+            }
         }
     }
 
-    void marginsOfTheDrop()
+    void marginsOfTheDrop()  // a 20 x 5 mm label, each margin beyond and at its exact bound
     {
-        const QSizeF blatt(200, 297), label(20, 5);
-        const struct { QPointF ecke, steht; } fälle[] = {
-            {{3, 100}, {10, 100}}, {{175, 100}, {170.1, 100}}, {{50, 5}, {50, 18.5}},
-            {{50, 280}, {50, 273.65}}, {{2, 290}, {10, 273.65}}, {{10, 18.5}, {10, 18.5}}};
-        for (const auto& fall : fälle)
-            QVERIFY((InDenRändern(fall.ecke, label, blatt) - fall.steht).manhattanLength() < 1e-9);
+        for (auto [ecke, steht] : {std::pair<QPointF, QPointF>{{3, 100}, {10, 100}}, {{175, 100}, {170.1, 100}}, {{50, 5}, {50, 18.5}},
+                                   {{50, 280}, {50, 273.65}}, {{2, 290}, {10, 273.65}}, {{10, 18.5}, {10, 18.5}}, {{170, 273.5}, {170, 273.5}}})
+            QVERIFY((InDenRändern(ecke, {20, 5}, {200, 297}) - steht).manhattanLength() < 1e-9);
     }
 };
 

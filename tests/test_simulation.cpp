@@ -1,16 +1,15 @@
-// The simulations through the real "Simulationen" menu and window: start values, arrow clicks,
-// keeping and dropping the curve, the full table, the flat general parabola, the kept background.
+// The simulations through the real menu and window: start values, arrow clicks, keeping and dropping the curve, an
+// arrow held beyond the grid, the full table, the flat general parabola, the kept background; the step widths.
 
+#include "core/deletion_dialogs.h"
 #include "core/error_log.h"
 #include "core/scroll_bar.h"
+#include "core/selection_dialogs.h"
 #include "simulation/simulation.h"
 #include "simulation/step_widths.h"
 #include "tests/support/test_main.h"
 #include "tests/support/window_fixture.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <map>
 
 namespace {
@@ -48,33 +47,34 @@ private slots:
     void steps()
     {
         const char *G = "mnuSimGerade", *A = "mnuSimAllgParabel", *N = "mnuSimParabel";
-        // Menu item, step-width bar for m (0: left at 5), arrow clicks of bars 1 to 3, fields and
-        // equation, kind and stored fields of slot 2, a place on the curve in LE.
+        // Menu item, step-width bar positions (none: the start ones), arrow clicks of bars 1 to 3, fields and equation,
+        // kind and stored fields of slot 2, a place on the start curve that the last one misses, one on the last (in LE).
         const struct {
-            const char* menü; int m; QList<int> klicks; QStringList texte; QString felder; QPointF aufKurve;
+            const char* menü; QList<int> schritte; QList<int> klicks; QStringList texte; QString felder; QPointF vorher, aufKurve;
         } fälle[] = {
-            {G, 0, {0, 0, 0}, {"1", "0", "", "y = 1x + 0"}, "GE m=1 b=0 a=0", {3, 3}},
-            {G, 0, {0, 1, 0}, {"1", "0,5", "", "y = 1x + 0,5"}, "GE m=1 b=0.5", {3, 3.5}},
-            {G, 3, {0, 0, 0}, {"0,99", "0", "", "y = 0,99x + 0"}, "GE m=0.99", {5, 4.95}},
-            {A, 0, {0, 0, 0}, {"1", "0", "0", "y = 1(x - 0)² + 0"}, "AP a=1 xs=0 ys=0", {2, 4}},
-            {A, 0, {-10, 4, 2}, {"0,5", "2", "1", "y = 0,5(x - 2)² + 1"}, "AP a=0.5 b=2 c=1 xs=2 ys=1 p=0 q=1", {4, 3}},
-            {N, 0, {0, 0, 0}, {"0", "0", "", "y = (x - 0)² + 0"}, "SP a=1 xs=0 ys=0", {2, 4}},
-            {N, 0, {3, 0, 0}, {"1,5", "0", "", "y = (x - 1,5)² + 0"}, "SP xs=1.5 ys=0", {2.5, 1}},
-            {N, 0, {2, -4, 0}, {"1", "-2", "", "y = (x - 1)² - 2"}, "SP a=1 p=-2 q=-1 xs=1 ys=-2", {3, 2}},
+            {G, {}, {0, 0, 0}, {"1", "0", "", "y = 1x + 0"}, "GE m=1 b=0 a=0", {3, 3}, {3, 3}},
+            {G, {}, {0, 1, 0}, {"1", "0,5", "", "y = 1x + 0,5"}, "GE m=1 b=0.5", {-4, -4}, {3, 3.5}},
+            {G, {3, 20, 5, 50, 50}, {0, 2, 0}, {"0,99", "0,4", "", "y = 0,99x + 0,4"}, "GE m=0.99 b=0.4", {-5, -4.95}, {5, 5.35}},
+            {A, {}, {0, 0, 0}, {"1", "0", "0", "y = 1(x - 0)² + 0"}, "AP a=1 xs=0 ys=0", {2, 4}, {2, 4}},
+            {A, {}, {-10, 4, 2}, {"0,5", "2", "1", "y = 0,5(x - 2)² + 1"}, "AP a=0.5 b=2 c=1 xs=2 ys=1 p=0 q=1", {-2, 4}, {4, 3}},
+            {A, {5, 50, 8, 25, 30}, {0, 2, -3}, {"0,96", "0,5", "-0,9", "y = 0,96(x - 0,5)² - 0,9"}, "AP a=0.96 b=0.5 c=-0.9 xs=0.5 ys=-0.9 p=0 q=-0.9", {-2, 3.84}, {2.5, 2.94}},
+            {N, {}, {0, 0, 0}, {"0", "0", "", "y = (x - 0)² + 0"}, "SP a=1 xs=0 ys=0", {2, 4}, {2, 4}},
+            {N, {}, {2, -4, 0}, {"1", "-2", "", "y = (x - 1)² - 2"}, "SP a=1 p=-2 q=-1 xs=1 ys=-2", {-2, 4}, {3, 2}},
+            {N, {5, 50, 5, 5, 100}, {3, -2, 0}, {"0,15", "-2", "", "y = (x - 0,15)² - 2"}, "SP a=1 p=-0.3 q=-1.9775 xs=0.15 ys=-2", {-1, 1}, {2.15, 2}},
         };
-        for (const auto& [menü, m, klicks, texte, felder, aufKurve] : fälle) {
+        for (const auto& [menü, schritte, klicks, texte, felder, vorher, aufKurve] : fälle) {
             Fenster w;
             w.z.AnzFkt = 1;  // y = 2x + 1 already: the curve takes slot 2
             auto& t = w.k().fkt;
-            std::tie(t.FktArt[1], t.m[1], t.b[1]) = std::tuple(QString("GE"), 2.0f, 1.0f);
-            if (m)
-                w.f->Schrittweiten().VScroll1[0]->SetzeValue(int16_t(m));
+            std::tie(t.FktArt[1], t.m[1], t.b[1], t.p[2]) = std::tuple(QString("GE"), 2.0f, 1.0f, 7.0f);  // slot 2: an old p
+            for (int i = 0; i < schritte.size(); ++i)
+                w.f->Schrittweiten().VScroll1[size_t(i)]->SetzeValue(int16_t(schritte[i]));
             const bool allg = menü == A;
             simuliere(w, menü, [&](frmSimulation& s) {
-                QVERIFY(s.pos() == QPoint(620, 36) && s.cmdOK->y() == (allg ? 136 : 102) &&
-                        s.Höhe() == (allg ? 2925 : 2400));
-                QCOMPARE(s.VScroll3->isVisibleTo(&s), allg);
-                QCOMPARE(s.VScroll1->Value(), int16_t(m ? 33 : menü == N ? 0 : 20));
+                QVERIFY(s.pos() == QPoint(620, 36) && s.cmdOK->y() == (allg ? 136 : 102) && s.Höhe() == (allg ? 2925 : 2400));
+                QVERIFY(s.VScroll3->isVisibleTo(&s) == allg && s.VScroll1->Min() == (menü == G ? 1000 : 100) &&
+                        s.VScroll1->Max() == -s.VScroll1->Min() && s.VScroll2->Min() == 100 && s.VScroll2->Max() == -100 &&
+                        farbe(w, vorher) == Grün);
                 klicke(s.VScroll1, klicks[0]), klicke(s.VScroll2, klicks[1]), klicke(s.VScroll3, klicks[2]);
                 QCOMPARE((QStringList{s.txtEingabe1->text(), s.txtEingabe2->text(),
                                       allg ? s.txtEingabe3->text() : "", s.labGleichung->text()}), texte);
@@ -85,6 +85,7 @@ private slots:
                     QCOMPARE(ist.at(feld.section('=', 0, 0)), feld.section('=', 1).toFloat());
                 QCOMPARE(w.z.AnzFkt, int16_t(1));  // the curve is not a function yet
                 QCOMPARE(farbe(w, aufKurve), Grün);
+                QVERIFY(vorher == aufKurve || farbe(w, vorher) != Grün);  // each step redraws the sheet first
                 QVERIFY(w.k().FunkBeschriftung[2] && !w.k().FunkBeschriftung[2]->isHidden());
             }, Schliessen);
             QVERIFY(w.z.AnzFkt == 1 && !w.z.SimAktiv && !w.k().FunkBeschriftung[2] && w.plattform.meldungen.empty());
@@ -92,42 +93,93 @@ private slots:
         }
     }
 
-    void keepThenOtherKind()
+    // "Ok", then the same kind with unchanged bars, then another kind on the loaded window, then a dropped
+    // curve: the dialogs list only what is kept, and their buttons take the clicks.
+    void keepThenOtherKindThenDrop()
     {
         Fenster w;
         simuliere(w, "mnuSimGerade", [](frmSimulation& s) { klicke(s.VScroll2, 2), klicke(s.VScroll2, -2); }, Ok);
         QVERIFY(w.z.AnzFkt == 1 && w.z.SimAktiv && w.k().fkt.FktText[1] == "y=x");
         // Unchanged bars: no step runs, the sheet keeps its picture, "Ok" keeps nothing new.
         w.blatt().PSet(10.0f, 10.0f, Grün);
-        simuliere(w, "mnuSimGerade", [&](frmSimulation& s) {
-            QVERIFY(s.VScroll1->Value() == 20 && s.labGleichung->text() == "y = 1x + 0");
-        }, Ok);
+        simuliere(w, "mnuSimGerade", [](frmSimulation& s) { QVERIFY(s.VScroll1->Value() == 20 && s.labGleichung->text() == "y = 1x + 0"); }, Ok);
         QVERIFY(w.z.AnzFkt == 1 && w.blatt().Point(10.0f, 10.0f) == Grün);
         // Another kind on the loaded window: third row, button, height and bars set anew.
         simuliere(w, "mnuSimAllgParabel", [&](frmSimulation& s) {
-            QVERIFY(s.VScroll3->isVisibleTo(&s) && s.Höhe() == 2925);
-            QVERIFY(s.VScroll1->Value() == 20 && s.VScroll1->Min() == 100 && s.VScroll1->Max() == -100);
+            QVERIFY(s.VScroll3->isVisibleTo(&s) && s.Höhe() == 2925 && s.VScroll1->Value() == 20 && s.VScroll1->Min() == 100);
             QVERIFY(w.k().fkt.FktArt[2].isEmpty());  // no bar moved: no step ran
             klicke(s.VScroll1, 1);
-            QCOMPARE(w.k().fkt.FktArt[2], QString("AP"));
         }, Ok);
-        QCOMPARE(w.z.AnzFkt, int16_t(2));
+        simuliere(w, "mnuSimGerade", [](frmSimulation& s) { klicke(s.VScroll2, 1); }, Schliessen);
+        QStringList gesehen;
+        auto klickeAuf = [&](QDialog& d, QWidget& ziel) {  // what a person sees, and a click where they click
+            for (QCheckBox* c : d.findChildren<QCheckBox*>())
+                gesehen << (c->isVisible() ? c->text() + (c->isChecked() ? "+" : "") : "");
+            QTest::mouseClick(d.windowHandle(), Qt::LeftButton, {}, ziel.pos() + QPoint(8, ziel.height() / 2));
+        };
+        frmFktWahl& f = w.k().FktWahl();  // each dialog is hidden afterwards in case a click missed
+        frmFktLöschen& l = w.k().FktLöschen();
+        w.menü("mnuSchnittpunkte", [&] { klickeAuf(f, f.cmdAktion(0)), f.hide(); });
+        w.menü("mnuTessarolenLöschen", [&] { klickeAuf(l, l.chkLöschen(0)), klickeAuf(l, l.cmdLöschen()), l.hide(); });
+        gesehen.removeAll("");
+        QCOMPARE(gesehen, (QStringList{"g1:y=x", "p2:y=1,05x²+", "g1:y=x", "p2:y=1,05x²", "g1:y=x+", "p2:y=1,05x²"}));
+        QVERIFY(w.z.AnzPkt == 1 && w.z.AnzFkt == 1 && w.k().fkt.FktArt[1] == "AP");  // both buttons took their click
     }
 
     void fullTable()
     {
         Fenster w;
+        const QImage leer = w.blatt().Bild().copy();  // an empty text draws nothing and leaves the slot alone
+        w.k().SimGeradeZeichnen("", " 1"), w.k().SimGeradeZeichnen(" 1", ""), w.k().simNormParabelZeichnen("", " 1"), w.k().simNormParabelZeichnen(" 1", "");
+        w.k().simAllgParabelZeichnen("", " 1", " 1"), w.k().simAllgParabelZeichnen(" 1", "", " 1"), w.k().simAllgParabelZeichnen(" 1", " 1", "");
+        QVERIFY(w.blatt().Bild() == leer && w.k().fkt.FktArt[1].isEmpty() && !w.k().FunkBeschriftung[1]);
         for (int n = 1; n <= 10; ++n)
             w.k().fkt.FktArt[n] = "GE";  // ten times y = 0
         w.z.AnzFkt = 10;
-        simuliere(w, "mnuSimParabel", [&](frmSimulation& s) {
-            QCOMPARE(w.plattform.meldungen.size(), size_t(1));  // the start value moved bar 1
-            klicke(s.VScroll2, 1), klicke(s.VScroll1, -1);
-        }, Ok);
-        QCOMPARE(w.plattform.Texte(), QStringList(3, FunktionsGrenzeText()));
+        simuliere(w, "mnuSimParabel", [&](frmSimulation& s) { klicke(s.VScroll2, 1), klicke(s.VScroll1, -1); }, Ok);
+        QCOMPARE(w.plattform.Texte(), QStringList(3, "Es können nur 10 Tessarolen\rdargestellt werden!"));
         for (const MsgAufruf& m : w.plattform.meldungen)
             QVERIFY(m.symbol == MsgSymbol::Keins && m.knoepfe == MsgKnoepfe::OK && m.titel.isEmpty());
         QCOMPARE(w.z.AnzFkt, int16_t(10));
+    }
+
+    // ys from 13 up beyond the grid, the arrow held and moved off and back: one message, the arrow lets go, and
+    // a key that gets through while the box's own event loop runs (550 ms) waits until the step is done.
+    void heldArrowBeyondGrid()
+    {
+        Fenster w;
+        simuliere(w, "mnuSimParabel", [&](frmSimulation& s) {
+            s.VScroll2->SetzeValue(26), w.plattform.Leeren();
+            w.plattform.beiMeldung = [&](auto&) { if (w.plattform.meldungen.size() == 1) QTest::qWait(550), QTest::keyClick(s.VScroll2, Qt::Key_Down); };
+            QTest::mousePress(s.VScroll2, Qt::LeftButton, {}, {8, 2}), QTest::mouseMove(s.VScroll2, {8, 18}), QTest::mouseMove(s.VScroll2, {8, 2});
+            QTest::qWait(200), QTest::mouseRelease(s.VScroll2, Qt::LeftButton, {}, {8, 2});
+            QVERIFY(s.VScroll2->Value() == 26 && w.z.AnzFkt == 0 && !w.k().FunkBeschriftung[2]);
+        }, Ok);
+        QCOMPARE(w.plattform.Texte(), QStringList("Funktionsgraph außerhalb der Zeichenebene!"));
+        QVERIFY(w.z.AnzFkt == 1 && w.k().fkt.ys[1] == 13.0f);  // "Ok" keeps the curve on show
+    }
+
+    // Each step-width bar: its caption and text after one up arrow, and its step width at the start,
+    // after that arrow, PageDown, End, the down arrow, Home and the up arrow.
+    void stepWidthDialog()
+    {
+        Fenster w;
+        const std::pair<const char*, QList<float>> reihen[] = {
+            {"Schrittweite Steigung m: 0,06", {.05f, .06f, .05f, .01f, .01f, .1f, .1f}},
+            {"Schrittweite Achsenabschnitt b: 0,55", {.5f, .55f, .45f, .05f, .05f, 1, 1}},
+            {"Schrittweite Dehnungsfaktor a: 0,06", {.05f, .06f, .05f, .01f, .01f, .1f, .1f}},
+            {"Schrittweite Scheitelkoordinate xs: 0,55", {.5f, .55f, .5f, .05f, .05f, 1, 1}},
+            {"Schrittweite Scheitelkoordinate ys: 0,55", {.5f, .55f, .5f, .1f, .1f, 1, 1}},
+        };
+        for (size_t i = 0; i < 5; ++i) {
+            frmSchrittweiten& d = w.f->Schrittweiten();
+            QList<float> ist{w.z.Schrittweite[i]};
+            klicke(d.VScroll1[i], 1), ist << w.z.Schrittweite[i];
+            QCOMPARE(d.labEingabe1[i]->text() + " " + d.txtEingabe1[i]->text(), QString(reihen[i].first));
+            for (auto taste : {Qt::Key_PageDown, Qt::Key_End, Qt::Key_Down, Qt::Key_Home, Qt::Key_Up})
+                QTest::keyClick(d.VScroll1[i], taste), ist << w.z.Schrittweite[i];
+            QCOMPARE(ist, reihen[i].second);
+        }
     }
 
     // A general parabola kept at a = 0 stays the line y = ys at every redraw; the redraws that
@@ -144,13 +196,11 @@ private slots:
         QCOMPARE((QList<float>{t.a[1], t.m[1], t.b[1], t.ys[1]}), (QList<float>{0, 0, 1.5f, 1.5f}));
         Falle falle(w.z, "test");
         for (int schritt = 0; schritt < 3; ++schritt) {
-            w.k().Überschrift = schritt ? "Parabeln" : "";
-            w.z.Einheit = schritt == 2 ? 5.0f : 10.0f;
+            w.k().Überschrift = schritt ? "Parabeln" : "", w.z.Einheit = schritt == 2 ? 5.0f : 10.0f;
             w.k().NeuZeichnen(falle);
             QVERIFY(farbe(w, {3, 1.5}) == Rot && farbe(w, {3, 3}) != Rot);
             const QImage gemerkt = w.blatt().Bild().copy();
-            w.blatt().Cls();
-            w.k().Achsen(), w.k().TessarolenZeichnen(), w.k().PunkteZeichnen();
+            w.blatt().Cls(), w.k().Achsen(), w.k().TessarolenZeichnen(), w.k().PunkteZeichnen();
             QVERIFY(gemerkt == w.blatt().Bild());
         }
     }

@@ -1,5 +1,6 @@
 // View, unit, colours, equations, heading and help through the menus, read from the sheet's pixels.
 
+#include "core/deletion_dialogs.h"
 #include "core/help_viewer.h"
 #include "core/input_dialog.h"
 #include "core/platform_qt.h"
@@ -65,6 +66,19 @@ private slots:
             QVERIFY(m.back().titel == "Hinweis..." &&
                     m.back().symbol == (m.size() > 1 ? MsgSymbol::Information : MsgSymbol::Keins));
         }
+        // Qt's colour dialog holds the ten colours in its own field and marks the current one there.
+        QList<int32_t> feld;
+        for (int i = 0; i < 10; ++i) QColorDialog::setCustomColor(i, Qt::white);  // kept from the last run
+        QTimer::singleShot(0, [&] {
+            auto* d = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+            QList<QWidget*> f = d->findChildren<QWidget*>();  // the basic colours' field, then its own
+            f.removeIf([](QWidget* w) { return !w->inherits("QWellArray"); });
+            for (int i = 0; i < 10; ++i) feld << AlsFarbwert(QColorDialog::customColor(i));
+            feld << (f.size() == 2 && d->focusWidget() == (f[0]->y() > f[1]->y() ? f[0] : f[1]));  // marked
+            d->reject();
+        });
+        QVERIFY(!QtPlattform().FarbDialog(Alt, {S[1], Alt, 3, 4, 5, 6, 7, 8, 9, 10}));
+        QCOMPARE(feld, (QList<int32_t>{S[1], Alt, 3, 4, 5, 6, 7, 8, 9, 10, true}));
     }
 
     // With y = x² entered through the menu: units, views, scrolling, hiding equations, heading.
@@ -95,7 +109,8 @@ private slots:
         w.f->VScroll1->setSliderPosition(40);
         QCOMPARE(w.f->picSchaubild->y(), SheetWidget::AlsPixel(-40));
         for (bool aus : {true, false}) {
-            w.menü("mnuFunktionsgleichungenAusblenden");
+            w.k().FktLöschen().chkLöschen.SetzeHaken(0, true), w.menü("mnuFunktionsgleichungenAusblenden");  // entries anew
+            QVERIFY(!w.k().FktLöschen().chkLöschen.Angehakt(0) && w.k().FktWahl().chkFkt.Angehakt(0));
             // The legend's equation stands in the function's exact colour.
             QCOMPARE(pixel(w, -82, 135, -50, 131, rot) > 20, !aus);
             QCOMPARE(w.blatt().Bild() == start, !aus);
@@ -117,22 +132,22 @@ private slots:
         Fenster w;
         w.f->show();
         QVERIFY(QTest::qWaitForWindowActive(w.f.get()));
-        w.menü("mnuAnleitung");
-        QTest::keyClick(w.f.get(), Qt::Key_F1);
-        const std::pair<QString, int> aufruf{w.f->HilfeDatei, 100};
-        QCOMPARE(w.plattform.hilfeAufrufe, (std::vector{aufruf, aufruf}));
-        // The help window itself: a missing file said plainly, start page, index.
+        w.menü("mnuAnleitung"), QTest::keyClick(w.f.get(), Qt::Key_F1);
+        const QString datei = w.z.Programmpfad + "fktHilfe.qhc";
+        QCOMPARE(w.plattform.hilfeAufrufe, (std::vector{std::pair{datei, 100}, std::pair{datei, 100}}));
+        // The help window itself: a missing file said plainly; once it is there, start page, index.
         QtPlattform p;
-        p.HilfeZeigen(w.z.Programmpfad + "fehlt.qhc", 100);
+        p.HilfeZeigen(datei, 100);
         HilfeFenster* h = nullptr;
         for (QWidget* f : QApplication::topLevelWidgets())
             h = f->objectName() == "dlgHilfe" ? dynamic_cast<HilfeFenster*>(f) : h;
         QVERIFY(h && !h->Geladen() && h->Seite()->toPlainText().contains("wurde nicht gefunden"));
-        p.HilfeZeigen(TESSAROLEN_HILFE_PFAD, 100);
-        QVERIFY(h->Geladen() && h->Seite()->source().toString().endsWith("/index.html"));
+        for (const char* n : {"fktHilfe.qhc", "fktHilfe.qch"}) QFile::copy(QFileInfo(TESSAROLEN_HILFE_PFAD).dir().filePath(n), w.z.Programmpfad + n);
+        p.HilfeZeigen(datei, 100);
+        QVERIFY(h->Geladen() && h->Reiter()->isVisible() && h->Seite()->source().toString().endsWith("/index.html"));
         QTRY_VERIFY(h->findChild<QHelpIndexWidget*>()->model()->rowCount() > 0);
-        QTest::keyClicks(h->Indexsuche(), "Nullstellen\r");
-        QVERIFY(h->Seite()->source().toString().endsWith("/nullstellen.html"));
+        QTest::keyClicks(h->Indexsuche(), "Drucken\r");  // the heading asked before printing
+        QVERIFY(h->Seite()->toPlainText().contains(QRegularExpression("„Überschrift des Ausdrucks eingeben:“.*Druckdialog")));
     }
 };
 

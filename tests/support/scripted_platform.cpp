@@ -26,9 +26,9 @@ QString SkriptPlattform::InputBox(const QString& prompt, const QString& titel, c
     return nächste(inputAntworten, QString());
 }
 
-std::optional<int32_t> SkriptPlattform::FarbDialog(int32_t vorgabe)
+std::optional<int32_t> SkriptPlattform::FarbDialog(int32_t vorgabe, const std::vector<int32_t>& feld)
 {
-    farbVorgaben.push_back(vorgabe);
+    farbVorgaben.push_back(feld.size() == 10 && std::count(feld.begin(), feld.end(), vorgabe) == 1 ? vorgabe : -1);
     return nächste(farbAntworten, std::optional<int32_t>());
 }
 

@@ -30,7 +30,7 @@ public:
     MsgAntwort MsgBox(const QString& text, MsgSymbol symbol, MsgKnoepfe knoepfe,
                       const QString& titel) override;
     QString InputBox(const QString& prompt, const QString& titel, const QString& vorgabe) override;
-    std::optional<int32_t> FarbDialog(int32_t vorgabe) override;
+    std::optional<int32_t> FarbDialog(int32_t vorgabe, const std::vector<int32_t>&) override;
     QString DateiÖffnenDialog(const QString& titel, const QString& filter, const QString& ordner,
                               const QString& name) override;
     QString DateiSpeichernDialog(const QString& titel, const QString& filter,
@@ -42,8 +42,8 @@ public:
     std::vector<InputAufruf> eingaben;
     std::deque<MsgAntwort> msgAntworten;
     std::deque<QString> inputAntworten;
-    // Colour dialogs: the presets shown; the answers (nothing = cancel;
-    // an empty queue cancels).
+    // Colour dialogs: the presets shown (-1 for one not once among the ten of
+    // the colour field); the answers (nothing = cancel; an empty queue cancels).
     std::vector<int32_t> farbVorgaben;
     std::deque<std::optional<int32_t>> farbAntworten;
     // File dialogs: what was asked; the answers (empty text = cancel).
