@@ -84,8 +84,9 @@ private slots:
         QCOMPARE(w.f->Aktion("mnuZusätze_1")->text(), QDir::toNativeSeparators(pfad).replace("&", "&&"));
         datei(w, "mnuSpeichern", ""), datei(w, "mnuÖffnen", "");  // each dialog opens where it was left
         const DateiAufruf &s = w.plattform.dateiDialoge.end()[-2], &o = w.plattform.dateiDialoge.back();
-        QCOMPARE((QStringList{s.filter, o.filter, s.ordner, s.name, o.ordner, o.name}), (QStringList{"Funktionsdateien (*.FKT)",
-                 "Funktionsdateien (*.FKT)", w.ordner.path(), "leer.FKT", w.ordner.path() + "/alt", "a&b.FKT"}));
+        QCOMPARE((QStringList{s.titel + o.titel, s.filter, o.filter, s.ordner, s.name, o.ordner, o.name}),
+                 (QStringList{"Speichern unterÖffnen", "Funktionsdateien (*.FKT)", "Funktionsdateien (*.FKT)", w.ordner.path(),
+                              "leer.FKT", w.ordner.path() + "/alt", "a&b.FKT"}));
     }
     void jedeArtHinUndZurueck()
     {

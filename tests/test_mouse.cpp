@@ -1,5 +1,6 @@
 // The mouse on the sheet and the dragging of labels, with real mouse events on the shown main window.
 
+#include "core/cursor_file.h"
 #include "core/error_log.h"
 #include "core/label_drag.h"
 #include "tests/support/test_main.h"
@@ -90,12 +91,13 @@ private slots:
     void ctrlClickDeletesWhatIsUnderThePointer()
     {
         using A = MsgAntwort;
-        const QStringList F = {"Funktion: y=2x-1 löschen?"}, P = {"Punkt P1 löschen?", "Punkt P2 löschen?"};
+        const QStringList F = {"Funktion: y=2x-1 löschen?"}, P = {"Punkt P2 löschen?", "Punkt P3 löschen?"};
         const struct {  // where in LE and what is there, the answers, the questions, what is left
             float einheit, x, y; int32_t farbe; QList<A> antworten; QStringList fragen; int fkt, pkt;
         } fälle[] = {
             {10, 0.5f, -4.3f, 0xC0C0C0, {}, {}, 3, 3}, {10, -4.3f, 0.0f, 0x0, {}, {}, 3, 3},  // grid line, axis
             {10, -4.3f, -4.3f, 0xFFFFFF, {}, {}, 3, 3},  // paper
+            {10, -3, 2, 0xFF0000, {A::Ja}, {"Funktion: -3 = x löschen?"}, 2, 3},  // the last function
             {10, -0.5f, -2, 0xFF00, {A::Nein}, F, 3, 3}, {10, -0.5f, -2, 0xFF00, {A::Ja}, F, 2, 3},
             {5, -1.82f, -3.82f, 0x4000, {}, {}, 3, 3},  // cross arm, 0.2 LE from its point
             {10, 3, -3, 0x4000, {A::Ja, A::Ja}, P, 3, 1}, {10, 3, -3, 0x4000, {A::Ja, A::Nein}, P, 3, 3},
@@ -104,7 +106,7 @@ private slots:
             Maus w;
             w.z.Einheit = fall.einheit;
             w.gerade(0.5f, 3.0f), w.gerade(2.0f, -1.0f), w.gerade(501.0f, 0.0f, -3.0f);
-            w.punkt(3, -3), w.punkt(3.05f, -3), w.punkt(-2, -4);
+            w.punkt(-2, -4), w.punkt(3, -3), w.punkt(3.05f, -3);  // the last ones hit
             const QPoint wo = w.beiFarbe(fall.x, fall.y, fall.farbe);
             QVERIFY(wo.x() >= 0);
             w.plattform.msgAntworten.assign(fall.antworten.begin(), fall.antworten.end());
@@ -113,15 +115,16 @@ private slots:
             for (const MsgAufruf& m : w.plattform.meldungen)
                 QVERIFY(m.symbol == MsgSymbol::Frage && m.knoepfe == MsgKnoepfe::JaNein && m.titel == "Frage...");
             QCOMPARE((QList<int>{w.z.AnzFkt, w.z.AnzPkt}), (QList<int>{fall.fkt, fall.pkt}));
-            QVERIFY(fall.fkt == 3 || w.k().fkt.xSenkrecht[2] == -3.0f);  // the third function moved up
+            QVERIFY(fall.fkt == 3 || w.k().fkt.m[2] == (fall.farbe == 0xFF00 ? 501 : 2));  // the third moved up, or went
             QVERIFY(fall.pkt == 3 || w.k().pkt.PktX[1] == -2.0f);        // the third point is left
         }
-        // At 1 LE = 0,5cm the caption rounds half to even; a point is hit within 0.1 LE, bounds included and
+        // At 1 LE = 0,5cm the caption rounds half to even, -0,02 to 0; a point is hit within 0.1 LE, bounds included and
         // summed in 32-bit floats (0.2 + 0.1 reaches 0.3, 1.4 - 0.1 reaches 1.3). Clicked on the cross of P1.
         Maus w;
         w.z.Einheit = 5, w.punkt(0.2f, 0.2f), w.punkt(0.4f, 0.4f), w.punkt(1.4f, 1.4f), w.punkt(1.2f, 1.2f), w.punkt(0.2f, 0.5f);
-        for (auto [x, y, text, fragen] : {std::tuple<float, float, QString, QStringList>{101, 147, "0,3/0,3", {"Punkt P1 löschen?", "Punkt P2 löschen?"}},
-                                          {106, 142, "1,3/1,3", {"Punkt P3 löschen?", "Punkt P4 löschen?"}}, {100.75f, 152.25f, "0,2/-0,8", {}}}) {
+        for (auto [x, y, text, fragen] : {std::tuple<float, float, QString, QStringList>{101, 147, "0,3/0,3",
+            {"Punkt P1 löschen?", "Punkt P2 löschen?"}}, {106, 142, "1,3/1,3", {"Punkt P3 löschen?",
+            "Punkt P4 löschen?"}}, {100.75f, 152.25f, "0,2/-0,8", {}}, {99.4f, 148.6f, "0/0", {}}}) {
             w.plattform.Leeren(), w.plattform.msgAntworten = {MsgAntwort::Ja, MsgAntwort::Nein};
             w.f->picSchaubild_MouseMove(x, y), w.f->picSchaubild_MouseUp(Qt::LeftButton, Qt::ControlModifier, 101, 147.5f);
             QVERIFY(w.f->windowTitle() == "Tessarolen *** aktuelle Mauskoordinaten:(" + text + ")" && w.plattform.Texte() == fragen && w.z.AnzPkt == 5);
@@ -136,7 +139,7 @@ private slots:
         for (const auto& fall : fälle) {
             Maus w(fall.zeiger);
             w.z.Einheit = fall.einheit, w.menü(fall.zoom < 1 ? "mnuGanzeSeite" : "mnuNormalAnsicht");
-            fall.funktion ? w.gerade(0.5f, 1.0f) : w.punkt(1.0f, 1.0f);
+            w.punkt(1.0f, 1.0f), w.gerade(0.5f, 1.0f), w.punkt(-1.0f, -1.0f);
             QLabel* l = w.label(fall.funktion ? "FunkBeschriftung_1" : "PunktBeschriftung_1");
             const QPoint start = l->pos(), draußen(w.s().width() + 5, 300), ziel = w.mm(60, 100);
             w.nimm(l, fall.griff), w.lasse(l, start + fall.griff);  // press and release: no drag
@@ -147,6 +150,7 @@ private slots:
             w.k().NeuZeichnen(w.falle);  // nothing stored
             QCOMPARE(l->pos(), start);
             w.nimm(l, fall.griff), w.führe(l, {start + QPoint(20, 10), ziel - QPoint(5, 5)});
+            QCOMPARE(w.s().children().constLast(), l);  // above the labels made after it
             QCOMPARE(QApplication::overrideCursor()->hotSpot(), fall.zeiger ? QPoint(15, 4) : QPoint());
             QCOMPARE(l->pos(), ziel - QPoint(5, 5) - fall.griff);  // it follows the pointer
             w.lasse(l, ziel);  // at rest: the pointer of harrow.cur, hot spot (1, 1)
@@ -168,11 +172,20 @@ private slots:
         }
     }
 
-    void marginsOfTheDrop()  // a 20 x 5 mm label, each margin beyond and at its exact bound
+    void marginsOfTheDropAndCursorFile()  // a 20 x 5 mm label, each margin beyond and at its exact bound
     {
-        for (auto [ecke, steht] : {std::pair<QPointF, QPointF>{{3, 100}, {10, 100}}, {{175, 100}, {170.1, 100}}, {{50, 5}, {50, 18.5}},
-                                   {{50, 280}, {50, 273.65}}, {{2, 290}, {10, 273.65}}, {{10, 18.5}, {10, 18.5}}, {{170, 273.5}, {170, 273.5}}})
+        for (auto [ecke, steht] : {std::pair<QPointF, QPointF>{{3, 100}, {10, 100}}, {{175, 100}, {170.1, 100}},
+            {{50, 5}, {50, 18.5}}, {{50, 280}, {50, 273.65}}, {{2, 290}, {10, 273.65}},
+            {{10, 18.5}, {10, 18.5}}, {{170, 273.5}, {170, 273.5}}, {{170.05, 273.55}, {170.1, 273.65}}})
             QVERIFY((InDenRändern(ecke, {20, 5}, {200, 297}) - steht).manhattanLength() < 1e-9);
+        QTemporaryDir d;  // a 32 x 32 cursor, its hot spot (15, 15) made (15, 31), then (15, 32) beyond the picture
+        QFile f(d.filePath("z.cur"));
+        QVERIFY(QFile::copy(TESSAROLEN_RESOURCES "/hmove.cur", f.fileName()) && f.open(QIODevice::ReadWrite));
+        for (const char y : {31, 32}) {
+            const bool neu = f.seek(12) && f.write(&y, 1) && f.flush();
+            const auto c = LadeCursor(f.fileName());
+            QVERIFY(neu && (y == 32 ? !c : c && c->hotSpot() == QPoint(15, 31)));
+        }
     }
 };
 

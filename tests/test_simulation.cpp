@@ -29,7 +29,7 @@ void simuliere(Fenster& w, const char* menü, std::function<void(frmSimulation&)
     w.menü(menü, [&] {
         frmSimulation& s = w.f->Simulation();
         bedienen(s);
-        ende == Ok ? QTest::mouseClick(s.cmdOK, Qt::LeftButton) : void(s.close());
+        ende == Ok ? QTest::mouseClick(s.cmdOK, Qt::LeftButton) : QTest::keyClick(&s, Qt::Key_Escape);
         s.hide();
     });
 }
@@ -71,8 +71,11 @@ private slots:
                 w.f->Schrittweiten().VScroll1[size_t(i)]->SetzeValue(int16_t(schritte[i]));
             const bool allg = menü == A;
             simuliere(w, menü, [&](frmSimulation& s) {
+                QCOMPARE(s.windowTitle(), menü == G ? "Gerade" : allg ? "Allgemeine Parabel" : "Normalparabel");
                 QVERIFY(s.pos() == QPoint(620, 36) && s.cmdOK->y() == (allg ? 136 : 102) && s.Höhe() == (allg ? 2925 : 2400));
-                QVERIFY(s.VScroll3->isVisibleTo(&s) == allg && s.VScroll1->Min() == (menü == G ? 1000 : 100) &&
+                const auto zeigt = [&](QWidget* c) { return c->isVisibleTo(&s); };  // the third row only for a, xs, ys
+                QVERIFY(zeigt(s.labEingabe3) + zeigt(s.txtEingabe3) + zeigt(s.VScroll3) == 3 * allg &&
+                        s.VScroll1->Min() == (menü == G ? 1000 : 100) &&
                         s.VScroll1->Max() == -s.VScroll1->Min() && s.VScroll2->Min() == 100 && s.VScroll2->Max() == -100 &&
                         farbe(w, vorher) == Grün);
                 klicke(s.VScroll1, klicks[0]), klicke(s.VScroll2, klicks[1]), klicke(s.VScroll3, klicks[2]);
@@ -165,21 +168,26 @@ private slots:
     {
         Fenster w;
         const std::pair<const char*, QList<float>> reihen[] = {
-            {"Schrittweite Steigung m: 0,06", {.05f, .06f, .05f, .01f, .01f, .1f, .1f}},
-            {"Schrittweite Achsenabschnitt b: 0,55", {.5f, .55f, .45f, .05f, .05f, 1, 1}},
-            {"Schrittweite Dehnungsfaktor a: 0,06", {.05f, .06f, .05f, .01f, .01f, .1f, .1f}},
-            {"Schrittweite Scheitelkoordinate xs: 0,55", {.5f, .55f, .5f, .05f, .05f, 1, 1}},
-            {"Schrittweite Scheitelkoordinate ys: 0,55", {.5f, .55f, .5f, .1f, .1f, 1, 1}},
+            {"Gerade: Schrittweite Steigung m: 0,06", {.05f, .06f, .05f, .01f, .01f, .1f, .1f, .1f, .01f}},
+            {"Gerade: Schrittweite Achsenabschnitt b: 0,55", {.5f, .55f, .45f, .05f, .05f, 1, 1, 1, .05f}},
+            {"Parabeln: Schrittweite Dehnungsfaktor a: 0,06", {.05f, .06f, .05f, .01f, .01f, .1f, .1f, .1f, .01f}},
+            {"Parabeln: Schrittweite Scheitelkoordinate xs: 0,55", {.5f, .55f, .5f, .05f, .05f, 1, 1, 1, .05f}},
+            {"Parabeln: Schrittweite Scheitelkoordinate ys: 0,55", {.5f, .55f, .5f, .1f, .1f, 1, 1, 1, .1f}},
         };
         for (size_t i = 0; i < 5; ++i) {
             frmSchrittweiten& d = w.f->Schrittweiten();
             QList<float> ist{w.z.Schrittweite[i]};
             klicke(d.VScroll1[i], 1), ist << w.z.Schrittweite[i];
-            QCOMPARE(d.labEingabe1[i]->text() + " " + d.txtEingabe1[i]->text(), QString(reihen[i].first));
+            const QString rahmen = static_cast<QGroupBox*>(d.labEingabe1[i]->parentWidget())->title();
+            QCOMPARE(rahmen + ": " + d.labEingabe1[i]->text() + " " + d.txtEingabe1[i]->text(), QString(reihen[i].first));
             for (auto taste : {Qt::Key_PageDown, Qt::Key_End, Qt::Key_Down, Qt::Key_Home, Qt::Key_Up})
                 QTest::keyClick(d.VScroll1[i], taste), ist << w.z.Schrittweite[i];
+            auto* b = d.VScroll1[i];  // the thumb dragged to the bottom end counts once let go
+            b->setSliderDown(true), b->setSliderPosition(b->maximum()), ist << w.z.Schrittweite[i];
+            b->setSliderDown(false), ist << w.z.Schrittweite[i];
             QCOMPARE(ist, reihen[i].second);
         }
+        QCOMPARE(w.f->Schrittweiten().windowTitle(), "Schrittweiten einstellen");
     }
 
     // A general parabola kept at a = 0 stays the line y = ys at every redraw; the redraws that

@@ -105,9 +105,11 @@ private slots:
             QVERIFY(pixel(w, E - 0.5f, E - 0.5f, E + 0.5f, E + 0.5f, rot) > 0);
             QCOMPARE(w.blatt().Bild() == start, E == 10 && zoom == 1);
         }
-        w.f->VScroll1->setSliderDown(true);  // dragging moves the sheet at every step
-        w.f->VScroll1->setSliderPosition(40);
-        QCOMPARE(w.f->picSchaubild->y(), SheetWidget::AlsPixel(-40));
+        w.f->VScroll1->setSliderDown(true);  // dragging moves the sheet at every step, down to 150 mm
+        w.f->VScroll1->setSliderPosition(150);
+        QCOMPARE(w.f->picSchaubild->y(), SheetWidget::AlsPixel(-150));
+        QTest::keyClick(w.f->VScroll1, Qt::Key_Up), QTest::keyClick(w.f->VScroll1, Qt::Key_PageUp);
+        QCOMPARE(w.f->picSchaubild->y(), SheetWidget::AlsPixel(-140));  // 5 mm an arrow, 5 mm a page
         for (bool aus : {true, false}) {
             w.k().FktLöschen().chkLöschen.SetzeHaken(0, true), w.menü("mnuFunktionsgleichungenAusblenden");  // entries anew
             QVERIFY(!w.k().FktLöschen().chkLöschen.Angehakt(0) && w.k().FktWahl().chkFkt.Angehakt(0));
