@@ -70,7 +70,7 @@ private slots:
     {
         Fenster w;
         const QString leer = w.ordner.filePath("leer.FKT"), pfad = (QDir(w.ordner.path()).mkdir("alt"), w.ordner.filePath("alt/a&b.FKT"));
-        datei(w, "mnuSpeichern", leer);
+        datei(w, "mnuSpeichern", leer), datei(w, "mnuSpeichern", leer);  // the second over the first
         QCOMPARE(lies(leer), lies(QFINDTESTDATA("data/leer.FKT")));
         const MsgAufruf m = w.plattform.meldungen.back();
         QVERIFY(m.symbol == MsgSymbol::Information && m.titel + m.text == "Erfolgsmeldung...Die Datei: leer.FKT\rwurde "
