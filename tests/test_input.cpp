@@ -35,6 +35,7 @@ private slots:
         for (const char* t : {"2,5 +2.5", "0,5 +0.5", "1.5/2.5 +.6", "2/1,5 +1.33333333333333", "2/3 +.666666666666667",
                               "-1/4 +-.25", "1,5/2 +.75", "3/ +3", "5. +5.", "- +-", "+ ++", " +", "/2 -/2", "abc -abc",
                               ".5 -.5", ",5 -,5", "2-3 -2-3", "-2/-3 --2/-3", "1/2/3 -1/2/3", "1.5.2 -1.5.2", "1,5,2 -1.5.2",
+                              "1,5/2,5,1 -1.5/2.5.1",
                               "1/0 -1/0", "3/0,0 -3/0.0"})
             r(QString(t).section(' ', 0, 0), QString(t).section(' ', 1));
         for (const QString& t : {QString(40, '9'), "1/0." + QString(40, '0') + '1'})  // beyond a float
@@ -51,7 +52,7 @@ private slots:
         const char *g = "Lineare Funktion:", *a = "Allgemeine Parabel:", *n = "Normalform der Parabel:", *s = "Scheitelform der Parabel:";
         r(g, "", "y = mx + b"), r(g, "2/3\t-1", "y = 2/3x - 1"), r(g, "2x", Fehler), r(a, "", "y = a(x - xs)² + ys");
         r(a, "2\t1,5", "y = 2(x - 1,5)² + ys"), r(n, "", "y = x² + px + q"), r(n, "-4", "y = x² - 4x + q");
-        r(s, "", "y = (x - xs)² + ys"), r(s, "1,5\t-2", "y = (x - 1.5)² - 2"), r("Punkt:", "", "P(x | y)");
+        r(s, "", "y = (x - xs)² + ys"), r(s, "1,5\t-2,5", "y = (x - 1.5)² - 2,5"), r("Punkt:", "", "P(x | y)");
         r("Punkt:", "1,5\t-2", "P(1,5 | -2)"), r("Sonstiges", "7", "Vorlage");
     }
     void vorschau()
