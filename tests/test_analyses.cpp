@@ -21,7 +21,7 @@ struct Umgebung : Zeichenblatt {
     void Funktionen(const QList<Fkt>& fs, const QList<int>& haken)
     {
         for (const Fkt& f : fs) {
-            const int16_t i = f.a ? scheitelform(f.xs, f.ys) : f.m > 500 ? senkrechte(f.xs) : gerade(f.m, f.b);
+            const int16_t i = f.m > 500 ? senkrechte(f.xs) : f.a || f.ys ? scheitelform(f.xs, f.ys) : gerade(f.m, f.b);
             g.fkt.a[i] = f.a, g.MenüFunktionsEinträge(i);
         }
         for (int k = 1; k <= z.AnzFkt; ++k)
@@ -86,6 +86,7 @@ private slots:
         r({Par(1, 0, 0)}, 0, Null, eine, {"N1(0/0)"}), r({G(8, -1)}, 0, Null, eine, {"N1(0,12/0)"});  // half to even
         r({Par(2, 1, 3)}, 0, YAchse, "f1 hat den Y-Achsenschnittpunkt:", {"T1(0/5)"});
         r({Senk(0)}, 0, YAchse, "f1 hat keinen Y-Achsenschnittpunkt!"), r({Par(2, 1, 3)}, 3, Scheitel, S, {"S4(1/3)"});
+        r({Par(0, 1, 3)}, 0, Scheitel, S, {"S1(1/3)"});  // a parabola by its kind, even with a = 0
         // Intersections: a vertical line or a parabola first and second, the points in the order they are stored.
         const auto s = [&](QList<Fkt> fs, const char* satz, QStringList zeilen = {}) { r(fs, 0, Schnitt, satz, zeilen); };
         s({G(1, 1), G(-1, 3)}, einP, {"P1(1/2)"}), s({G(1, 1), Senk(2)}, einP, {"P1(2/3)"});

@@ -1,5 +1,6 @@
 #include "core/input_dialog.h"
 #include "core/number_text.h"
+#include "core/twips.h"
 #include "tests/support/sheet_fixture.h"
 #include "tests/support/test_main.h"
 
@@ -112,6 +113,10 @@ private slots:
             QList<bool> sichtbar;
             for (int i = 0; i < 3; ++i) klick(d.cmdHilfe), sichtbar << d.labHilfe->isVisible();
             QCOMPARE(sichtbar, (QList<bool>{true, false, true}));
+            QList<int> lage;  // left and top of the equation line, the captions, the fields and the help text
+            for (QWidget* e : QList<QWidget*>{d.labGleichung, d.labEingabe1, d.labEingabe2, d.labEingabe3, d.txtEingabe1,
+                               d.txtEingabe2, d.txtEingabe3, d.labHilfe}) lage << Twips(e->x()) << Twips(e->y());
+            QCOMPARE(lage, (QList<int>{600, 120, 120, 600, 120, 1080, 120, 1560, 3240, 600, 3240, 1080, 3240, 1560, 120, 600}));
             QCOMPARE(d.labHilfe->text(), "Dezimalzeichen: Punkt oder Komma.\nBruchstrich mit Schrägstrich (Bsp: 2/3)."
                                          "\nNächstes Feld mit Tab- oder Return-Taste.");
             klick(d.cmdOK), tippe(d, "2"), d.close();  // "Ok" refused, "2" typed
