@@ -21,7 +21,7 @@ struct Umgebung : Zeichenblatt {
     void Funktionen(const QList<Fkt>& fs, const QList<int>& haken)
     {
         for (const Fkt& f : fs) {
-            const int16_t i = f.a ? scheitelform(f.xs, f.ys) : f.m > 500 ? senkrechte(f.xs) : gerade(f.m, f.b);
+            const int16_t i = f.m > 500 ? senkrechte(f.xs) : f.a || f.ys ? scheitelform(f.xs, f.ys) : gerade(f.m, f.b);
             g.fkt.a[i] = f.a, g.MenüFunktionsEinträge(i);
         }
         for (int k = 1; k <= z.AnzFkt; ++k)
@@ -86,6 +86,7 @@ private slots:
         r({Par(1, 0, 0)}, 0, Null, eine, {"N1(0/0)"}), r({G(8, -1)}, 0, Null, eine, {"N1(0,12/0)"});  // half to even
         r({Par(2, 1, 3)}, 0, YAchse, "f1 hat den Y-Achsenschnittpunkt:", {"T1(0/5)"});
         r({Senk(0)}, 0, YAchse, "f1 hat keinen Y-Achsenschnittpunkt!"), r({Par(2, 1, 3)}, 3, Scheitel, S, {"S4(1/3)"});
+        r({Par(0, 1, 3)}, 0, Scheitel, S, {"S1(1/3)"});  // a parabola by its kind, even with a = 0
         // Intersections: a vertical line or a parabola first and second, the points in the order they are stored.
         const auto s = [&](QList<Fkt> fs, const char* satz, QStringList zeilen = {}) { r(fs, 0, Schnitt, satz, zeilen); };
         s({G(1, 1), G(-1, 3)}, einP, {"P1(1/2)"}), s({G(1, 1), Senk(2)}, einP, {"P1(2/3)"});
@@ -93,7 +94,7 @@ private slots:
         s({Senk(2), Par(1, 1, -4)}, einP, {"P1(2/-3)"}), s({Par(1, 1, -4), Senk(2)}, einP, {"P1(2/-3)"});
         s({G(1, 0), Par(1, 0, 0)}, zweiP, {"P1(1/1)", "P2(0/0)"}), s({G(2, -1), Par(1, 0, 0)}, einP, {"P1(1/1)"});
         s({Par(1, 0, 0), G(1, 0)}, zweiP, {"P1(1/1)", "P2(0/0)"}), s({Par(2, 1, 3), G(0, 5)}, zweiP, {"P1(2/5)", "P2(0/5)"});
-        s({Par(1, 0, 0), Par(-1, 0, 2)}, zweiP, {"Q1(1/1)", "Q2(-1/1)"}), s({Par(1, 0, 0), Par(1, 0, 1)}, keinP);
+        s({Par(1, 0, 0), Par(-1, 1, 5)}, zweiP, {"Q1(2/4)", "Q2(-1/1)"}), s({Par(1, 0, 0), Par(1, 0, 1)}, keinP);
         s({Par(1, 0, 0), Par(1, 2, 0)}, einP, {"Q1(1/1)"}), s({Par(2, 0, 0), Par(2, 1, 2)}, einP, {"Q1(1/2)"});
         // The count is raised before the limit test; empty: refused at the point limit.
         r({Par(1, 1, -4)}, 9, Null, ""), r({Par(1, 0, 0)}, 9, Null, eine, {"N10(0/0)"}), r({Par(1, 0, 0)}, 10, Null, "");
@@ -140,7 +141,7 @@ private slots:
             r({10, k, {2}, "Es müssen 2 Punkte ausgewählt werden!!", h}),
                 r({10, k, {1, 2, 3}, "Es sind mehr als 2 Punkte ausgewählt!!", h});
         const QString grenze = "Es können nur 10 Tessarolen\rdargestellt werden!";
-        r({10, Gerade2, {6, 7}, grenze}), r({10, Parabel2, {1, 8}, grenze});
+        r({10, Gerade2, {6, 7}, grenze}), r({10, Parabel2, {4, 5}, grenze});  // the limit before equal x
         r({3, Parabel2, {4, 5}, "Durch zwei senkrecht übereinander liegende Punkte gibt es keine Parabel!", "Tatsache..."});
         r({10, Abstand2, {2, 3}, "Der Abstand beträgt:\r4,50LE", e}), r({3, Abstand2, {1, 3}, "Der Abstand beträgt:\r,50LE", e});
         r({3, Gerade2, {6, 7}, "g4:y=2x+1", {}, "GE", {2, 1, 0, 0}}), r({3, Gerade2, {4, 5}, "g4:2 = x", {}, "GE", {501, 0, 2, 2}});
@@ -183,7 +184,7 @@ private slots:
         };
         r(G(2, 1), "1", "3,04", 1), r(G(2, 1), "1", "3,06", 0), r(G(0, 0), "1/2", "0,05", 1), r(G(2, 1), "1", "3", -1);  // 0,05: at the bound
         r(Par(1, 0, 0), "2", "4,04", 1), r(Par(1, 0, 0), "2", "4,06", 0), r(Par(1, 1, -4), "-1", "0", 1);
-        r(Senk(2), "2,04", "100", 1), r(Senk(2), "1,96", "-7", 1), r(Senk(2), "2,06", "3", 0);
+        r(Senk(2), "2,04", "100", 1), r(Senk(2), "1,96", "-7", 1), r(Senk(2), "2,06", "3", 0), r(Senk(0), "-0,05", "9", 1);
     }
     void punktprobe()
     {
@@ -238,7 +239,7 @@ private slots:
     void fensterLebenslauf()
     {
         Umgebung u;
-        u.Funktionen({G(1, 1), G(-1, 3), Par(1, 0, 0), Par(1, 0, 1)}, {3});
+        u.Funktionen({G(1, 1), G(0, 3), Par(1, 0, 0), Par(1, 0, -1)}, {3});
         frmFktWahl& wahl = u.g.FktWahl();
         wahl.show();
         for (int k : {0, 2, 1})  // tick f1, untick f3, tick f2
@@ -246,8 +247,9 @@ private slots:
         QTest::mouseClick(&wahl.cmdAktion(3), Qt::LeftButton);
         frmPunkte* erstes = Ergebnisfenster();
         QVERIFY(!wahl.isVisible() && erstes);
-        QCOMPARE(erstes->Label1->text() + u.g.PktWahl().chkPkt(0).text(), "f1 und f2 haben einen Schnittpunkt:P1(1,/2,)");
-        for (const char* soll : {"4f4 hat keine Nullstellen!|", "3f3 hat eine Nullstelle:|N2(0/0)", "1f1 hat eine Nullstelle:|N3(-1/0)"}) {
+        QCOMPARE(erstes->Label1->text() + u.g.PktWahl().chkPkt(0).text(), "f1 und f2 haben einen Schnittpunkt:P1(2,/3,)");
+        for (const char* soll : {"4f4 hat zwei Nullstellen:|N2(1/0),N3(-1/0)", "3f3 hat eine Nullstelle:|N4(0/0)",
+                                 "2f2 hat keine Nullstellen!|", "1f1 hat eine Nullstelle:|N5(-1/0)"}) {
             QVERIFY(soll[0] != '1' || (Ergebnisfenster() == erstes && erstes->close()));  // the title-bar box
             u.Funktionen({}, {soll[0] - '0'});
             u.Drücke(Null);

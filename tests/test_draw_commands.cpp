@@ -1,6 +1,7 @@
 // The "Zeichnen" commands through the real menu actions and the real input
 // dialog: layout, limits, cancelling, stored values, drawing and listing.
 
+#include "core/deletion_dialogs.h"
 #include "core/input_dialog.h"
 #include "core/selection_dialogs.h"
 #include "core/twips.h"
@@ -10,7 +11,8 @@
 namespace {
 enum Ende { Ok, Abbrechen, Schliessen };
 
-// Runs the menu item and types the texts into the input dialog's fields; answers its title and layout (third field
+// Runs the menu item and types the texts into the input dialog's fields; keeps the item's caption, the dialog's title and
+// field captions in `titel`; answers the dialog's layout (third field
 // and caption shown, help text's height, tops of "Ok", "Hilfe", "Abbrechen", height), empty when it was not shown.
 QString titel;
 QList<int> gib(Fenster& w, const char* menü, const QStringList& texte, Ende ende = Ok)
@@ -19,7 +21,8 @@ QList<int> gib(Fenster& w, const char* menü, const QStringList& texte, Ende end
     w.menü(menü, [&] {
         if (!w.k().EingabeExistiert() || !w.k().Eingabe().isVisible()) return;
         frmEingabe& d = w.k().Eingabe();
-        titel = d.windowTitle();
+        titel = QStringList{w.f->Aktion(menü)->text(), d.windowTitle(), d.labEingabe1->text(), d.labEingabe2->text(),
+                            d.labEingabe3->text()}.join('|');
         layout = {d.txtEingabe3->isVisible(), d.labEingabe3->isVisible(), Twips(d.labHilfe->height()), ObenTwips(*d.cmdOK), ObenTwips(*d.cmdHilfe),
                   ObenTwips(*d.cmdAbbrechen), d.Höhe()};
         for (const QString& t : texte) QTest::keyClicks(d.focusWidget(), t), QTest::keyClick(d.focusWidget(), Qt::Key_Tab);
@@ -31,9 +34,12 @@ QList<int> gib(Fenster& w, const char* menü, const QStringList& texte, Ende end
 }  // namespace
 
 const QList<int> zweiFelder{0, 0, 855, 1680, 1680, 1680, 2730}, dreiFelder{1, 1, 1355 / 15 * 15, 2160, 2160, 2160, 3150};  // whole pixels
-struct Befehl { const char* menü; QString titel, art; };  // menu item, dialog title, kind stored
-const Befehl L{"mnuLineareFunktion", "Lineare Funktion:", "GE"}, A{"mnuAllgParabel", "Allgemeine Parabel:", "AP"},
-    N{"mnuNormalform", "Normalform der Parabel:", "NP"}, S{"mnuScheitelform", "Scheitelform der Parabel:", "SP"};
+struct Befehl { const char* menü; QString titel, art; };  // menu item, `titel`, kind stored
+const QString xs = "|Scheitelkoordinate xs:|Scheitelkoordinate ys:";
+const Befehl L{"mnuLineareFunktion", "Gerade...|Lineare Funktion:|Steigung m:|Y-Achsenabschnitt b:|", "GE"},
+    A{"mnuAllgParabel", "allgemeine Parabel...|Allgemeine Parabel:|Formfaktor a:" + xs, "AP"},
+    N{"mnuNormalform", "Normalform der Parabel...|Normalform der Parabel:|Faktor p:|Konstante q:|", "NP"},
+    S{"mnuScheitelform", "Scheitelform der Parabel...|Scheitelform der Parabel:" + xs + '|', "SP"};
 // werte: a, b, c, p, q, xs, ys, m, empty when nothing is stored; text: the list entry, or the message.
 struct Fall { Befehl b; QStringList eingaben; Ende ende; QList<float> werte; QString text; };
 Q_DECLARE_METATYPE(Fall)
@@ -52,7 +58,7 @@ private slots:
         r({A, {"2", "1", "-3"}, Ok, {2, 1, -3, 0, -3, 1, -3, 0}, "p1:y=2(x-1)²-3"});
         r({L, {"1/2", "1,5"}, Ok, {0, 1.5f, 0, 0, 0, 0, 0, 0.5f}, "g1:y=0,5x+1,5"});
         r({A, {"0", "2", "3"}, Ok, {}, "Der Formfaktor a darf nicht 0 sein!"});  // no parabola without a
-        r({N, {"1", "2"}, Abbrechen, {}, ""}), r({A, {"1", "2"}, Schliessen, {}, ""});  // third field left empty
+        r({N, {"1", "2"}, Abbrechen, {}, ""}), r({A, {"1", "2"}, Ok, {}, ""});  // third field left empty
         r({L, {"1", "abc"}, Schliessen, {}, ""});  // never checked: not taken
     }
     void functions()
@@ -88,13 +94,15 @@ private slots:
     {
         Fenster w;
         QCOMPARE(gib(w, "mnuPunkte", {"1"}, Schliessen), zweiFelder);
+        QCOMPARE(titel, "Punkt...          Shift+LinksKlick|Punkt:|Koordinate x:|Koordinate y:|");
         QCOMPARE(w.z.AnzPkt, int16_t(0));  // second field never filled
-        gib(w, "mnuPunkte", {"1,5", "-2"});
+        gib(w, "mnuPunkte", {"1,5", "-2"}), w.k().PktLöschen().chkLöschen(0).setChecked(true);  // a deletion cancelled
         QCOMPARE((QList<float>{w.k().pkt.PktX[1], w.k().pkt.PktY[1]}), (QList<float>{1.5f, -2.0f}));
         QCOMPARE(w.k().pkt.PktName[1] + ' ' + w.k().PunktBeschriftung[1]->text() + ' ' + w.k().PktWahl().chkPkt(0).text(),
                  QStringLiteral("P P1(1,5/-2) P1(1,5/-2,)"));
         for (int i = 2; i <= 10; ++i) gib(w, "mnuPunkte", {QString::number(i), "0"});
-        QVERIFY(gib(w, "mnuPunkte", {"1", "1"}).isEmpty() && w.z.AnzPkt == 10);
+        QVERIFY(gib(w, "mnuPunkte", {"1", "1"}).isEmpty() && w.z.AnzPkt == 10
+                && !w.k().PktLöschen().chkLöschen(0).isChecked());
         QCOMPARE(w.plattform.Texte(), QStringList{"Es können nur 10 Punkte\rgezeichnet werden!"});
     }
 };

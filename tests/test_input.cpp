@@ -1,5 +1,6 @@
 #include "core/input_dialog.h"
 #include "core/number_text.h"
+#include "core/twips.h"
 #include "tests/support/sheet_fixture.h"
 #include "tests/support/test_main.h"
 
@@ -35,7 +36,7 @@ private slots:
         for (const char* t : {"2,5 +2.5", "0,5 +0.5", "1.5/2.5 +.6", "2/1,5 +1.33333333333333", "2/3 +.666666666666667",
                               "-1/4 +-.25", "1,5/2 +.75", "3/ +3", "5. +5.", "- +-", "+ ++", " +", "/2 -/2", "abc -abc",
                               ".5 -.5", ",5 -,5", "2-3 -2-3", "-2/-3 --2/-3", "1/2/3 -1/2/3", "1.5.2 -1.5.2", "1,5,2 -1.5.2",
-                              "1/0 -1/0", "3/0,0 -3/0.0"})
+                              "1,5/2,5,1 -1.5/2.5.1", "1/0 -1/0", "3/0,0 -3/0.0"})
             r(QString(t).section(' ', 0, 0), QString(t).section(' ', 1));
         for (const QString& t : {QString(40, '9'), "1/0." + QString(40, '0') + '1'})  // beyond a float
             r(t, '-' + t);
@@ -51,7 +52,7 @@ private slots:
         const char *g = "Lineare Funktion:", *a = "Allgemeine Parabel:", *n = "Normalform der Parabel:", *s = "Scheitelform der Parabel:";
         r(g, "", "y = mx + b"), r(g, "2/3\t-1", "y = 2/3x - 1"), r(g, "2x", Fehler), r(a, "", "y = a(x - xs)² + ys");
         r(a, "2\t1,5", "y = 2(x - 1,5)² + ys"), r(n, "", "y = x² + px + q"), r(n, "-4", "y = x² - 4x + q");
-        r(s, "", "y = (x - xs)² + ys"), r(s, "1,5\t-2", "y = (x - 1.5)² - 2"), r("Punkt:", "", "P(x | y)");
+        r(s, "", "y = (x - xs)² + ys"), r(s, "1,5\t-2,5", "y = (x - 1.5)² - 2,5"), r("Punkt:", "", "P(x | y)");
         r("Punkt:", "1,5\t-2", "P(1,5 | -2)"), r("Sonstiges", "7", "Vorlage");
     }
     void vorschau()
@@ -112,6 +113,10 @@ private slots:
             QList<bool> sichtbar;
             for (int i = 0; i < 3; ++i) klick(d.cmdHilfe), sichtbar << d.labHilfe->isVisible();
             QCOMPARE(sichtbar, (QList<bool>{true, false, true}));
+            QList<int> lage;  // left and top of the equation line, the captions, the fields and the help text
+            for (QWidget* e : QList<QWidget*>{d.labGleichung, d.labEingabe1, d.labEingabe2, d.labEingabe3, d.txtEingabe1,
+                               d.txtEingabe2, d.txtEingabe3, d.labHilfe}) lage << Twips(e->x()) << Twips(e->y());
+            QCOMPARE(lage, (QList<int>{600, 120, 120, 600, 120, 1080, 120, 1560, 3240, 600, 3240, 1080, 3240, 1560, 120, 600}));
             QCOMPARE(d.labHilfe->text(), "Dezimalzeichen: Punkt oder Komma.\nBruchstrich mit Schrägstrich (Bsp: 2/3)."
                                          "\nNächstes Feld mit Tab- oder Return-Taste.");
             klick(d.cmdOK), tippe(d, "2"), d.close();  // "Ok" refused, "2" typed

@@ -133,15 +133,15 @@ private slots:
     {
         QTest::addColumn<QString>("menü");
         QTest::addColumn<int>("anzahl");
-        QTest::addColumn<QList<int>>("oben");  // action buttons ..., "Abbrechen", then the dialog's height
+        QTest::addColumn<QList<int>>("oben");  // action buttons ..., "Abbrechen", the height, left and top (whole pixels)
         QTest::addColumn<QStringList>("texte");  // the title, then the buttons' captions
-        QTest::newRow("3 functions") << "mnuSchnittpunkte" << 3 << QList<int>{1125, 1380, 1635, 1890, 2145, 2440, 2775}
+        QTest::newRow("3 functions") << "mnuSchnittpunkte" << 3 << QList<int>{1125, 1380, 1635, 1890, 2145, 2440, 2775, 3690, 540}
             << QStringList{"", "Nullstellen", "Y-Achsenschnittpunkt", "Scheitelkoordinaten", "Schnittpunkte", "Punktprobe", "Abbrechen"};
-        QTest::newRow("10 points") << "mnuFktPkt" << 10 << QList<int>{3750, 4005, 4260, 4555, 4890}
+        QTest::newRow("10 points") << "mnuFktPkt" << 10 << QList<int>{3750, 4005, 4260, 4555, 4890, 5190, 540}
             << QStringList{"", "Gerade aus 2 Punkten", "Parabel aus 2 Punkten", "Abstand zweier Punkte", "Abbrechen"};
-        QTest::newRow("0 functions to delete") << "mnuTessarolenLöschen" << 0 << QList<int>{40, 335, 1100}
+        QTest::newRow("0 functions to delete") << "mnuTessarolenLöschen" << 0 << QList<int>{40, 335, 1100, 2895, 540}
             << QStringList{"Tessarolen löschen", "Löschen", "Abbrechen"};
-        QTest::newRow("4 points to delete") << "mnuPunkteLöschen" << 4 << QList<int>{1540, 1835, 2600}
+        QTest::newRow("4 points to delete") << "mnuPunkteLöschen" << 4 << QList<int>{1540, 1835, 2600, 2895, 540}
             << QStringList{"Punkte löschen", "Löschen", "Abbrechen"};
     }
     void listDialogLayouts()
@@ -157,7 +157,7 @@ private slots:
                 gezeigt << (texte[0].isEmpty() ? "" : d->windowTitle());
                 for (QPushButton* k : knöpfe)
                     ist << ObenTwips(*k), gezeigt << k->text();
-                ist << d->Höhe();
+                ist << d->Höhe() << Twips(d->x()) << Twips(d->y());
                 QTest::mouseClick(knöpfe.last(), Qt::LeftButton);
                 QVERIFY(!d->isVisible());
             });
