@@ -25,12 +25,12 @@ private slots:
                 QCOMPARE((*feld)(k).text(), QStringLiteral("%1%2:y=%2x-3").arg(k % 2 ? "p" : "g").arg(k + 1));
                 QVERIFY(!(*feld)(k).isHidden() && Twips((*feld)(k).y()) == k * 375);
             }
-        // Entering a function again recaptions it and keeps the deletion tick.
-        löschen(9).setChecked(true);
+        // Entering a function again recaptions it and keeps its deletion tick; the one before loses it.
+        löschen(8).setChecked(true), löschen(9).setChecked(true);
         b.g.fkt.FktText[10] = QStringLiteral("y=-x");
         b.g.MenüFunktionsEinträge(10);
         QCOMPARE(wahl(9).text(), QStringLiteral("p10:y=-x"));
-        QVERIFY(löschen.Angehakt(9));
+        QVERIFY(löschen.Angehakt(9) && !löschen.Angehakt(8));
         // Rebuilt as the hide-equations command does: short captions, the last one ticked.
         wahl.SetzeHaken(0, true), wahl.SetzeHaken(9, false);
         b.g.GleichungenAus = true;
