@@ -64,8 +64,8 @@ private slots:
             }
             QCOMPARE(xs.join(QChar(',')) + '|' + ys.join(QChar(',')), x + '|' + y);
             QCOMPARE((QList<float>{ticks.first(), ticks.last(), float(ticks.size())}), (QList<float>{-xTick, 80, xs.size() + 1.0f}));
-            QCOMPARE(namen, (QStringList{QStringLiteral("y 95 %1 12").arg(148.5f - yHalb), "x 186 149.5 12",  // axis names,
-                                         QStringLiteral(" 10 %1 10").arg(138.5f - yHalb)}));  // then the empty heading
+            QCOMPARE(namen, (QStringList{QStringLiteral("y 95 %1 12").arg(148.5f - yHalb), "x 186 149.5 12",
+                                         QStringLiteral(" 10 %1 10").arg(138.5f - yHalb)}));  // axis names, empty heading
         }
     }
 
