@@ -107,14 +107,19 @@ private slots:
         QCOMPARE((QList<int>{w.z.AnzFkt, w.farbe(1, 1), w.farbe(0, 5)}), (QList<int>{0, 0x4000, 0}));
         QVERIFY(w.plattform.meldungen.empty());
         w.prüfeReste();
+        w.gerade(-1, 0);  // a new function 1 is labelled at its own anchor, not where a deleted one was
+        QCOMPARE((QList<float>{w.k().fkt.FktLabelX[1], w.k().fkt.FktLabelY[1]}), (QList<float>{-8.8f, 9}));
     }
 
     void clearEverything()
     {
         Blatt w;
         w.gerade(1, 0), w.gerade(2, 0), w.punkt(1, 1);
-        w.k().Überschrift = QStringLiteral("Aufgabe 3"), w.k().fkt.Farbe[1] = 0x123456;
+        const QImage leer = w.blatt().Bild().copy(38, 32, 76, 15);  // where a heading stands, 10 mm above the grid
+        w.k().Überschrift = QStringLiteral("Aufgabe 3"), w.k().fkt.Farbe[1] = 0x123456, w.k().Achsen();
+        QVERIFY(w.blatt().Bild().copy(38, 32, 76, 15) != leer);
         w.menü("mnuLöscheFunktion");
+        QVERIFY(w.blatt().Bild().copy(38, 32, 76, 15) == leer);
         QCOMPARE(w.k().Überschrift + w.k().fkt.FktText[1] + w.k().pkt.PktName[1], QString());
         QCOMPARE((QList<float>{float(w.z.AnzFkt + w.z.AnzPkt), w.k().fkt.m[2], float(w.k().fkt.Farbe[1])}),
                  (QList<float>{0, 0, 0x123456}));

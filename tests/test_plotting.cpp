@@ -26,7 +26,9 @@ private slots:
         // y = -0.5x^2 + 20: the branches are joined near the top edge.
         t.g.ParabelZeichnen(t.allgemein(-0.5f, 0.0f, 20.0f));
         QVERIFY(t.enthaelt(Gruen, -0.5f, 130, 0.5f, 129) && !t.enthaelt(Gruen, -30, 128.5f, 30, 0));
-        QVERIFY(t.plattform.meldungen.empty());
+        // A line simulated where a parabola was simulated before is a line.
+        t.g.simAllgParabelZeichnen("1", "0", "0"), t.g.SimKurveVerwerfen(), t.g.SimGeradeZeichnen("-2", "0");
+        QVERIFY(t.farbeBei(50, -100) == t.g.fkt.Farbe[3] && t.plattform.meldungen.empty());
     }
 
     void abtastung()
@@ -43,7 +45,7 @@ private slots:
             {"GE -501 0 5 2", 0, 1, 130, "", 5, 2}};
         for (const auto& [funktion, punkte, linien, yAnker, meldungen, oben, unten] : faelle) {
             Zeichenblatt t;
-            AufzeichnendeFlaeche rec;
+            AufzeichnendeFlaeche rec(false, 10.0);  // 10 pixels per mm: lines 0.5 mm wide, parabolas 0.6
             t.g.ausgabe = &rec, t.g.yAnker = 77.0f;
             const int16_t i = t.funktion(QString::fromLatin1(funktion));
             t.g.TessarolenZeichnen();
@@ -54,7 +56,8 @@ private slots:
             QCOMPARE(funktion + ist.join('|'), funktion + QString::fromUtf8(meldungen));
             QVERIFY(t.g.IsLoadedFkt(i) && qAbs(t.g.yAnker - yAnker) < 0.5f);
             std::erase_if(rec.ops, [](const auto& o) { return o.art == Aufgezeichnet::Textausgabe; });
-            QVERIFY(std::ranges::all_of(rec.ops, [](const auto& o) { return o.farbe == Rot; }));
+            QVERIFY(std::ranges::all_of(rec.ops, [&](const auto& o) {
+                return o.farbe == Rot && o.breite == 5 + (t.g.fkt.a[i] != 0); }));
             QCOMPARE(int(rec.ops.size()), punkte + linien);
             if (linien == 1)
                 QCOMPARE(QLineF(rec.ops[0].x1, rec.ops[0].y1, rec.ops[0].x2, rec.ops[0].y2),
@@ -88,8 +91,9 @@ private slots:
         const QPointF hoch(2.2, -0.6), gleich(2.2, -1);
         const std::tuple<const char*, const char*, QPointF, QPointF> faelle[] = {
             {"P", "", {}, hoch}, {"N", "GE 0.5 1", {}, hoch}, {"P", "GE -0.5 1", {}, hoch}, {"P", "GE 0.5 1", {}, gleich},
-            {"T", "GE 0 1", {}, gleich}, {"S", "AP -2 0 1", {}, hoch}, {"S", "AP 2 0 1", {}, gleich}, {"Q", "NP 1 1", {}, gleich},
-            {"S", "SP 1 1", {}, gleich}, {"P", "", {0, 1.5}, {2.2, 1.5}}, {"P", "GE 0.5 1", {3, 0}, {3, -1}}, {"P", "", {-4, 5}, {-4, 5}}};
+            {"T", "GE 0 1", {}, gleich}, {"S", "AP -2 0 1", {}, hoch}, {"S", "AP 2 0 1", {}, gleich},
+            {"S", "AP 0 0 1", {}, gleich}, {"Q", "NP 1 1", {}, gleich}, {"S", "SP 1 1", {}, gleich},
+            {"P", "", {0, 1.5}, {2.2, 1.5}}, {"P", "GE 0.5 1", {3, 0}, {3, -1}}, {"P", "", {-4, 5}, {-4, 5}}};
         for (const auto& [name, funktion, gespeichert, stelle] : faelle) {
             Zeichenblatt t;
             t.funktion(QStringLiteral("GE -2 0"));  // unticked, so the ticked one is not number 1

@@ -25,20 +25,19 @@ private slots:
                 QCOMPARE((*feld)(k).text(), QStringLiteral("%1%2:y=%2x-3").arg(k % 2 ? "p" : "g").arg(k + 1));
                 QVERIFY(!(*feld)(k).isHidden() && Twips((*feld)(k).y()) == k * 375);
             }
-        // Entering a function again recaptions it and keeps the deletion tick.
-        löschen(9).setChecked(true);
+        // Entering a function again recaptions it and keeps its deletion tick; the one before loses it.
+        löschen(8).setChecked(true), löschen(9).setChecked(true);
         b.g.fkt.FktText[10] = QStringLiteral("y=-x");
         b.g.MenüFunktionsEinträge(10);
         QCOMPARE(wahl(9).text(), QStringLiteral("p10:y=-x"));
-        QVERIFY(löschen.Angehakt(9) && !wahl.Existiert(10));
+        QVERIFY(löschen.Angehakt(9) && !löschen.Angehakt(8));
         // Rebuilt as the hide-equations command does: short captions, the last one ticked.
         wahl.SetzeHaken(0, true), wahl.SetzeHaken(9, false);
         b.g.GleichungenAus = true;
         for (int16_t i = 1; i <= 10; ++i) b.g.MenüChkFktLöschen(i);
         b.g.MenüTessarolenEintragen();
-        QVERIFY(!wahl.Angehakt(0) && wahl.Angehakt(9) && !wahl.Existiert(10));
+        QVERIFY(!wahl.Angehakt(0) && wahl.Angehakt(9) && !wahl(0).isHidden() && !löschen(9).isHidden());
         QCOMPARE(wahl(0).text() + löschen(1).text() + wahl(9).text(), "g1p2p10");
-        QVERIFY(!wahl(0).isHidden() && !löschen(9).isHidden());
         // The analyses take the first ticked function from a number on.
         for (int k = 0; k < 10; ++k) wahl.SetzeHaken(k, k == 1 || k == 3);
         auto akt = [&](int16_t s) { return int(b.g.aktuelleFunktion(s)); };

@@ -33,8 +33,8 @@ private slots:
         Druckerflaeche zehn(maler, 254, 10, 10);  // 10 pixels per mm: halves round to even
         b << StrichBreite(0.25f, zehn) << StrichBreite(1.25f, zehn);
         QCOMPARE(b, (QList<int>{1, 2, 2, 3, 2, 4, 2, 5, 0, 0, 1, 1, 2, 12}));
-        zwei.PSet(199.0f, 296.0f, 0x123456);  // two device pixels per pixel: the whole page still fits
-        QCOMPARE(zwei.Point(199.0f, 296.0f), 0x123456);
+        zwei.PSet(199.05f, 296.05f, 0x123456);  // two device pixels per pixel: the whole page still fits
+        QCOMPARE(zwei.Point(199.05f, 296.05f), 0x123456);
     }
 
     // Per unit and half height of the grid, as Achsen prints and draws them: the labels of the x and y axis, and
@@ -50,17 +50,22 @@ private slots:
             s.g.ausgabe = &f;
             s.z.Einheit = einheit, s.g.yHalb = yHalb;
             s.g.Achsen();
-            QStringList xs, ys;
+            QStringList xs, ys, namen;
             QList<float> ticks;
             for (const auto& o : f.ops) {
+                const float v = o.text.toFloat() * einheit, w = 1.5f * float(o.text.size());  // the target's width
+                const bool x = o.x1 == s.g.XPos(v - 1.5f) && o.y1 == s.g.YPos(-2.0f);  // else right-aligned 3 mm left
                 if (o.art == Aufgezeichnet::Textausgabe && o.schriftgroesse == 8.0f)
-                    (o.y1 == s.g.YPos(-2.0f) ? xs : ys) << o.text;
+                    (x ? xs : ys) << (x || (o.x1 == s.g.XPos(-3 - w) && o.y1 == s.g.YPos(v + 2)) ? o.text : "?");
+                else if (o.art == Aufgezeichnet::Textausgabe)
+                    namen << QStringLiteral("%1 %2 %3 %4").arg(o.text).arg(o.x1).arg(o.y1).arg(o.schriftgroesse);
                 if (o.art == Aufgezeichnet::Linie && o.farbe == 0 && o.breite == 1 && o.y1 == s.g.YPos(1.5f))
                     ticks << o.x1 - 100.0f;
             }
             QCOMPARE(xs.join(QChar(',')) + '|' + ys.join(QChar(',')), x + '|' + y);
             QCOMPARE((QList<float>{ticks.first(), ticks.last(), float(ticks.size())}), (QList<float>{-xTick, 80, xs.size() + 1.0f}));
-            QCOMPARE(f.Texte().mid(f.Texte().size() - 3), (QStringList{"y", "x", ""}));  // axis names, then the empty heading
+            QCOMPARE(namen, (QStringList{QStringLiteral("y 95 %1 12").arg(148.5f - yHalb), "x 186 149.5 12",
+                                         QStringLiteral(" 10 %1 10").arg(138.5f - yHalb)}));  // axis names, empty heading
         }
     }
 
@@ -69,10 +74,12 @@ private slots:
         Zeichenblatt s;
         s.g.Achsen();
         Bildschirmflaeche& f = s.flaeche();
-        // grid every 5 mm across, y axis, x axis, paper, margin left of the grid, outside the sheet
-        QCOMPARE((QList<int>{f.Point(102.5f, 143.5f), f.Point(100.0f, 48.5f), f.Point(150.0f, 148.5f), f.Point(102.5f, 86.0f),
-                             f.Point(5.0f, 188.5f), f.Point(-1.0f, 0.0f)}),
-                 (QList<int>{0xC0C0C0, 0, 0, 0xFFFFFF, 0xFFFFFF, -1}));
+        // grid every 5 mm across, y axis, x axis, paper, margin left of the grid, outside the sheet, arrow bases,
+        // the left end of a y tick
+        QCOMPARE((QList<int>{f.Point(102.5f, 143.5f), f.Point(100.0f, 48.5f), f.Point(150.0f, 148.5f),
+                             f.Point(102.5f, 86.0f), f.Point(5.0f, 188.5f), f.Point(-1.0f, 0.0f),
+                             f.Point(100.7f, 23.5f), f.Point(185.0f, 147.8f), f.Point(98.7f, 138.5f)}),
+                 (QList<int>{0xC0C0C0, 0, 0, 0xFFFFFF, 0xFFFFFF, -1, 0, 0, 0}));
         QVERIFY(!s.enthaelt(0, -90, 140, -30, 136));  // the heading stands 10 mm above the grid, only when there is one
         s.g.Überschrift = QStringLiteral("Übung 1");
         s.g.Achsen();
@@ -93,6 +100,8 @@ private slots:
             Druckerflaeche drucker(maler, 96, papier.width(), papier.height());
             s.g.ausgabe = &drucker;
             s.g.Achsen();
+            QVERIFY(qAbs(drucker.TextWidth("-12") - s.flaeche().TextWidth("-12")) < 0.3f);  // in mm on both
+            drucker.DrawWidth = 4, drucker.PSet(50.0f, 50.0f, 0x123456);  // a dot in its own colour
         }
         int linien = 0, zeile = int(101.0 * 96 / 25.4);
         for (int x = 0; x < schirm.width(); ++x) {
@@ -101,6 +110,7 @@ private slots:
             linien += aufSchirm;
         }
         QCOMPARE(linien, 38);  // every 5 mm from -90 to 90 mm, the y axis two pixels wide
+        QCOMPARE(AlsFarbwert(QColor(papier.pixel(189, 189))), 0x123456);
     }
 };
 
