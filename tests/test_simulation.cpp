@@ -138,6 +138,9 @@ private slots:
         QVERIFY(w.blatt().Bild() == leer && w.k().fkt.FktArt[1].isEmpty() && !w.k().FunkBeschriftung[1]);
         for (int n = 1; n <= 10; ++n)
             w.k().fkt.FktArt[n] = "GE";  // ten times y = 0
+        w.z.AnzFkt = 9;  // the last free slot: a dropped curve takes its label and list entry with it
+        simuliere(w, "mnuSimGerade", [](frmSimulation& s) { klicke(s.VScroll2, 1); }, Schliessen);
+        QVERIFY(!w.k().FunkBeschriftung[10] && !w.k().FktWahl().chkFkt.Existiert(9) && w.z.AnzFkt == 9);
         w.z.AnzFkt = 10;
         simuliere(w, "mnuSimParabel", [&](frmSimulation& s) { klicke(s.VScroll2, 1), klicke(s.VScroll1, -1); }, Ok);
         QCOMPARE(w.plattform.Texte(), QStringList(3, "Es können nur 10 Tessarolen\rdargestellt werden!"));
@@ -195,7 +198,12 @@ private slots:
     void flatParabolaAndKeptBackground()
     {
         Fenster w;
-        simuliere(w, "mnuSimGerade", [](frmSimulation&) {}, Schliessen);  // leaves y = x in slot 1
+        // Leaves y = x in slot 1. The window's own plots: y = 2x - 0,5 and y = 2(x - 1)² - 3, cut at the grid.
+        simuliere(w, "mnuSimGerade", [&](frmSimulation& s) {
+            s.ZeichneGerade(2, -0.5), s.ZeichneParabel(2, 1, -3);
+            for (auto [x, y, an] : {std::tuple{2.2, 3.9, true}, {2.2, 4.2, false}, {6.9, 13.3, false}, {3.2, 6.68, true}})
+                QVERIFY((farbe(w, {x, y}) != 0xFFFFFF) == an);
+        }, Schliessen);
         simuliere(w, "mnuSimAllgParabel", [&](frmSimulation& s) {
             klicke(s.VScroll1, -20), klicke(s.VScroll3, 3);
             QCOMPARE(s.labGleichung->text(), QString("y = 0(x - 0)² + 1,5"));
