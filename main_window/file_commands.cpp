@@ -54,6 +54,14 @@ bool Schreiben(const QString& pfad, const QByteArray& inhalt)
     return datei.commit();
 }
 
+// Where a file dialog was left: the chosen file's folder and name.
+void Merke(const QString& pfad, QString& ordner, QString& name)
+{
+    const QFileInfo info(pfad);
+    ordner = info.absolutePath();
+    name = info.fileName();
+}
+
 // The file's content, or nothing when it yields no line or its read fails.
 std::optional<QByteArray> Lesen(const QString& pfad)
 {
@@ -74,7 +82,7 @@ void frmTessarolen::mnuSpeichern_Click()
     const QString pfad = plattform.DateiSpeichernDialog(QStringLiteral("Speichern unter"), Filter,
                                                         SpeichernOrdner, SpeichernName);
     if (!pfad.isEmpty())
-        SpeichernOrdner = QFileInfo(pfad).absolutePath(), SpeichernName = QFileInfo(pfad).fileName();
+        Merke(pfad, SpeichernOrdner, SpeichernName);
     if (pfad.isEmpty() || !Schreiben(pfad, FktDateiKodieren(FktDateiZeilen(ZeichnungVon(*kern_))))) {
         plattform.MsgBox(QStringLiteral("Die Datei wurde nicht gespeichert!"), MsgSymbol::Kritisch,
                          MsgKnoepfe::OK, QStringLiteral("Bedaure..."));
@@ -99,7 +107,7 @@ void frmTessarolen::mnuÖffnen_Click()
                          MsgKnoepfe::OK, QStringLiteral("Bedaure..."));
         return;
     }
-    ÖffnenOrdner = QFileInfo(pfad).absolutePath(), ÖffnenName = QFileInfo(pfad).fileName();
+    Merke(pfad, ÖffnenOrdner, ÖffnenName);
     const QStringList zeilen = FktDateiDekodieren(*inhalt);
 
     // Only now that the file is read does the drawing on the sheet go.

@@ -107,6 +107,9 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    // Asks for the heading with the current one preset; it keeps as much as
+    // a function file holds, so that it comes back as it was saved.
+    QString ÜberschriftAbfragen(const QString& prompt, const QString& titel);
     void baueMenüs();
     void verbinde(const QString& name, std::function<void()> handler);
     void Ansichtswechsel(const QString& name, float zoom, int16_t bildlauf);

@@ -7,7 +7,6 @@
 #include "core/platform.h"
 #include "core/printer_surface.h"
 #include "core/sheet_widget.h"
-#include "main_window/function_file.h"
 #include "main_window/main_window.h"
 
 #include <QPageLayout>
@@ -61,9 +60,8 @@ void frmTessarolen::mnuDrucken_Click()
     float alterZoom = k.Zoom;
     falle([&] { z_.SimAktiv = false; });
     falle([&] {
-        k.Überschrift = z_.plattform->InputBox(QStringLiteral("Überschrift des Ausdrucks eingeben:"),
-                                               QStringLiteral("Ausdruck"), k.Überschrift)
-                                .left(FktDateiTextLänge);
+        k.Überschrift = ÜberschriftAbfragen(QStringLiteral("Überschrift des Ausdrucks eingeben:"),
+                                            QStringLiteral("Ausdruck"));
     });
     falle([&] {
         alterZoom = k.Zoom;

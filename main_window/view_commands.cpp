@@ -105,9 +105,8 @@ void frmTessarolen::mnuÜberschrift_Click()
     GraphCore& k = *kern_;
     falle([&] { k.Text(k.Überschrift, -k.xHalb, k.yHalb + 10.0f, 10.0f, true, Weiß); });
     falle([&] {
-        k.Überschrift = z_.plattform->InputBox(QStringLiteral("Bezeichnung der Aufgabe:"),
-                                               QStringLiteral("Eingabe..."), k.Überschrift)
-                                .left(FktDateiTextLänge);
+        k.Überschrift =
+            ÜberschriftAbfragen(QStringLiteral("Bezeichnung der Aufgabe:"), QStringLiteral("Eingabe..."));
     });
     falle([&] { k.Text(k.Überschrift, -k.xHalb, k.yHalb + 10.0f, 10.0f, true, Schwarz); });
 }
@@ -118,4 +117,9 @@ void frmTessarolen::mnuAnleitung_Click()
 {
     Falle falle(z_, QStringLiteral("frmTessarolen:mnuAnleitung_Click"));
     falle([&] { z_.plattform->HilfeZeigen(HilfeDatei, 100); });
+}
+
+QString frmTessarolen::ÜberschriftAbfragen(const QString& prompt, const QString& titel)
+{
+    return z_.plattform->InputBox(prompt, titel, kern_->Überschrift).left(FktDateiTextLänge);
 }

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <bit>
 #include <cmath>
 
 namespace {
@@ -217,7 +218,7 @@ void frmSimulation::VScroll_Change(int j)
     if (z_.plattform)
         loslassend.emplace(z_, std::array{VScroll1, VScroll2, VScroll3});
     while (offen_) {
-        const int k = offen_ & 2 ? 1 : (offen_ & 4 ? 2 : 3);
+        const int k = std::countr_zero(unsigned(offen_));
         offen_ &= ~(1 << k);
         Schritt(k);
     }
