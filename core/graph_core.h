@@ -14,6 +14,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 #include <cstdint>
 
 class Falle;
@@ -91,8 +92,15 @@ public:
     bool simNormParabelZeichnen(const QString& xsText, const QString& ysText);
     // Draws line i as GeradeZeichnen does; the second argument is not read.
     void GeradeSimZeichnen(int16_t i, float nichtGelesen);
-    // The simulated curve was not kept: its label leaves the sheet.
-    void SimKurveVerwerfen();
+    // The ticks of the function entries 1 ... AnzFkt in the selection list
+    // and in the deletion list.
+    struct FktHakenStand {
+        std::vector<bool> wahl, löschen;
+    };
+    FktHakenStand FktHaken();
+    // The simulated curve was not kept: its label and its list entries go,
+    // and the entries of the functions get back the ticks they had.
+    void SimKurveVerwerfen(const FktHakenStand& vorher);
 
     // ---- Labels and legend ----------------------------------------------
     std::array<QLabel*, 11> PunktBeschriftung{};  // element n for point n

@@ -1,6 +1,7 @@
 #include "core/scroll_bar.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 Bildlaufleiste::Bildlaufleiste(QWidget* eltern) : QScrollBar(Qt::Vertical, eltern)
@@ -41,8 +42,29 @@ void Bildlaufleiste::SetzeValue(int16_t v) { setValue(umgekehrt() ? -v : v); }
 
 void Bildlaufleiste::Loslassen()
 {
+    tasteLosgelassen_ = true;
     setRepeatAction(SliderNoAction);
     QMouseEvent los(QEvent::MouseButtonRelease, QPointF(), mapToGlobal(QPointF()), Qt::LeftButton,
                     Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(this, &los);
+}
+
+// The repeats of a key held down since the bar let go are swallowed; a key
+// pressed or released anew ends that.
+void Bildlaufleiste::keyPressEvent(QKeyEvent* e)
+{
+    if (!e->isAutoRepeat())
+        tasteLosgelassen_ = false;
+    else if (tasteLosgelassen_) {
+        e->accept();
+        return;
+    }
+    QScrollBar::keyPressEvent(e);
+}
+
+void Bildlaufleiste::keyReleaseEvent(QKeyEvent* e)
+{
+    if (!e->isAutoRepeat())
+        tasteLosgelassen_ = false;
+    QScrollBar::keyReleaseEvent(e);
 }

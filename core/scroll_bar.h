@@ -20,14 +20,20 @@ public:
     void SetzeSmallChange(int16_t n) { setSingleStep(n); }
     void SetzeLargeChange(int16_t n) { setPageStep(n); }
     // Lets go of an arrow held down, as if the mouse had been released: the
-    // repeating ends and the arrow no longer counts as pressed.
+    // repeating ends and the arrow no longer counts as pressed. A key held
+    // down stops too: its repeats change nothing until it is pressed anew.
     void Loslassen();
 
     // Runs after every change of the value.
     std::function<void()> Change;
 
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+
 private:
     bool umgekehrt() const { return min_ > max_; }
     int16_t min_ = 0;
     int16_t max_ = 32767;
+    bool tasteLosgelassen_ = false;
 };

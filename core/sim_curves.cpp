@@ -4,6 +4,7 @@
 
 #include "core/analysis_math.h"
 #include "core/check_box_array.h"
+#include "core/deletion_dialogs.h"
 #include "core/graph_core.h"
 #include "core/number_text.h"
 #include "core/platform.h"
@@ -102,9 +103,21 @@ bool GraphCore::simNormParabelZeichnen(const QString& xsText, const QString& ysT
 
 void GraphCore::GeradeSimZeichnen(int16_t i, float) { GeradeZeichnen(i); }
 
+GraphCore::FktHakenStand GraphCore::FktHaken()
+{
+    FktHakenStand stand;
+    ChkFeld& wahl = FktWahl().chkFkt;
+    ChkFeld& löschen = FktLöschen().chkLöschen;
+    for (int k = 0; k < z.AnzFkt; ++k) {
+        stand.wahl.push_back(wahl.Existiert(k) && wahl.Angehakt(k));
+        stand.löschen.push_back(löschen.Existiert(k) && löschen.Angehakt(k));
+    }
+    return stand;
+}
+
 // The dropped curve takes its label and its list entries with it, and the
-// last function is the chosen one again, as before the simulation.
-void GraphCore::SimKurveVerwerfen()
+// lists are left as they were before the simulation.
+void GraphCore::SimKurveVerwerfen(const FktHakenStand& vorher)
 {
     const int16_t n = z.AnzFkt + 1;
     if (n > MaxFkt)
@@ -113,9 +126,13 @@ void GraphCore::SimKurveVerwerfen()
         delete FunkBeschriftung[n];
         FunkBeschriftung[n] = nullptr;
     }
-    ChkFeld& wahl = FktWahl().chkFkt;
-    if (wahl.Existiert(n - 1))
+    if (FktWahl().chkFkt.Existiert(n - 1))
         MenüChkFktLöschen(n);
-    if (n > 1 && wahl.Existiert(n - 2))
-        wahl.SetzeHaken(n - 2, true);
+    const auto zurück = [](ChkFeld& feld, const std::vector<bool>& haken) {
+        for (size_t k = 0; k < haken.size(); ++k)
+            if (feld.Existiert(int(k)))
+                feld.SetzeHaken(int(k), haken[k]);
+    };
+    zurück(FktWahl().chkFkt, vorher.wahl);
+    zurück(FktLöschen().chkLöschen, vorher.löschen);
 }

@@ -135,7 +135,8 @@ frmSimulation::frmSimulation(Programmzustand& zustand, GraphCore& kern, QWidget*
         b->setObjectName(QStringLiteral("VScroll%1").arg(k + 1));
         b->setGeometry(Px(2640), Px(oben + 30), Px(375), Px(320));
         b->SetzeSmallChange(1);
-        b->SetzeLargeChange(1);
+        b->SetzeLargeChange(1);  // Page Up and Page Down move by one, like an arrow
+        b->setFocusPolicy(Qt::StrongFocus);
     }
     VScroll1->SetzeBereich(1000, -1000);
     VScroll1->SetzeValue(-100);
@@ -175,11 +176,20 @@ QString SimWertText(int16_t wert, float schritt) { return ZahlText(double(wert) 
 
 void frmSimulation::Form_Load() { z_.SimAktiv = true; }
 
+void frmSimulation::NeueVorführung()
+{
+    kurveGezeichnet_ = false;
+    hakenVorher_ = kern_.FktHaken();
+}
+
 void frmSimulation::Entlaedt()
 {
     Falle falle(z_, QStringLiteral("frmSimulation:Form_Unload"));
     falle([&] { z_.SimAktiv = false; });
-    falle([&] { kern_.SimKurveVerwerfen(); });
+    falle([&] {
+        kern_.SimKurveVerwerfen(hakenVorher_.value_or(GraphCore::FktHakenStand{}));
+        hakenVorher_.reset();
+    });
 }
 
 // Escape closes the window like its close box: the curve is dropped.
@@ -201,6 +211,7 @@ void frmSimulation::cmdOK_Click()
         if (kurveGezeichnet_ && z_.AnzFkt < MaxFkt)
             z_.AnzFkt += 1;
         kurveGezeichnet_ = false;
+        hakenVorher_.reset();
     });
     falle([&] { hide(); });
 }

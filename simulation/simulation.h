@@ -5,6 +5,7 @@
 // kind by its caption; "Ok" keeps the last curve, the close box drops it.
 
 #include "core/dialog_base.h"
+#include "core/graph_core.h"
 
 #include <QString>
 #include <array>
@@ -13,7 +14,6 @@
 #include <optional>
 
 class Bildlaufleiste;
-class GraphCore;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
@@ -50,8 +50,9 @@ public:
     float SimWert1 = 0.0f;
     float SimWert2 = 0.0f;
 
-    // A new showing begins: "Ok" keeps a curve only if one is drawn in it.
-    void NeueVorführung() { kurveGezeichnet_ = false; }
+    // A new showing begins: "Ok" keeps a curve only if one is drawn in it,
+    // and a dropped curve leaves the lists' ticks as they are now.
+    void NeueVorführung();
 
     // The equation of a normal parabola with the vertex on the y axis.
     QString FGL(const QString& xs, const QString& ys) const;
@@ -77,6 +78,8 @@ private:
     Programmzustand& z_;
     GraphCore& kern_;
     bool kurveGezeichnet_ = false;
+    // The ticks of the lists when the showing began.
+    std::optional<GraphCore::FktHakenStand> hakenVorher_;
     // The rows whose change waits for the running one to end (bit j).
     int offen_ = 0;
     bool ändert_ = false;

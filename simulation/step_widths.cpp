@@ -55,6 +55,7 @@ frmSchrittweiten::frmSchrittweiten(Programmzustand& zustand, QWidget* eltern)
         VScroll1[i]->setObjectName(QStringLiteral("VScroll1_%1").arg(i));
         VScroll1[i]->setGeometry(Px(4320), top - Px(30), Px(255), Px(435));
         VScroll1[i]->setTracking(false);  // a step width changes when the thumb is released
+        VScroll1[i]->setFocusPolicy(Qt::StrongFocus);  // Tab and click; arrows and pages by keys
         VScroll1[i]->SetzeBereich(kLeisten[i].oben, kLeisten[i].unten);
         VScroll1[i]->SetzeSmallChange(kLeisten[i].pfeil);
         VScroll1[i]->SetzeLargeChange(kLeisten[i].seite);

@@ -27,7 +27,7 @@ private slots:
         t.g.ParabelZeichnen(t.allgemein(-0.5f, 0.0f, 20.0f));
         QVERIFY(t.enthaelt(Gruen, -0.5f, 130, 0.5f, 129) && !t.enthaelt(Gruen, -30, 128.5f, 30, 0));
         // A line simulated where a parabola was simulated before is a line.
-        t.g.simAllgParabelZeichnen("1", "0", "0"), t.g.SimKurveVerwerfen(), t.g.SimGeradeZeichnen("-2", "0");
+        t.g.simAllgParabelZeichnen("1", "0", "0"), t.g.SimKurveVerwerfen({}), t.g.SimGeradeZeichnen("-2", "0");
         QVERIFY(t.farbeBei(50, -100) == t.g.fkt.Farbe[3] && t.plattform.meldungen.empty());
     }
 

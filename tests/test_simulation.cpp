@@ -34,6 +34,29 @@ void simuliere(Fenster& w, const char* menü, std::function<void(frmSimulation&)
     });
 }
 
+// The entries a person sees in a list dialog, "+" after a ticked one.
+QStringList haken(QDialog& d)
+{
+    QStringList s;
+    for (QCheckBox* c : d.findChildren<QCheckBox*>())
+        if (c->isVisibleTo(&d))
+            s << c->text().section(':', 0, 0) + (c->isChecked() ? "+" : "");
+    return s;
+}
+
+// A click where a person clicks on a control of a dialog.
+void klickeAuf(QDialog& d, QWidget& ziel)
+{
+    QTest::mouseClick(d.windowHandle(), Qt::LeftButton, {}, ziel.pos() + QPoint(8, ziel.height() / 2));
+}
+
+// Presses a key on whatever has the focus, and names what has it afterwards.
+QString taste(Qt::Key k)
+{
+    QTest::keyClick(QApplication::focusWidget(), k);
+    return QApplication::focusWidget()->objectName();
+}
+
 int32_t farbe(Fenster& w, QPointF le)  // the sheet's colour at a place in LE
 {
     const float E = w.z.Einheit;
@@ -129,6 +152,35 @@ private slots:
         QVERIFY(w.z.AnzPkt == 1 && w.z.AnzFkt == 1 && w.k().fkt.FktArt[1] == "AP");  // both buttons took their click
     }
 
+    // g1, p2, p3 kept; g1 ticked for an analysis and p3 for deletion, both dialogs left by "Abbrechen": a dropped
+    // curve leaves both lists as they were, a kept one is ticked as every new function.
+    void dropLeavesTicks()
+    {
+        Fenster w;
+        for (const char* menü : {"mnuSimGerade", "mnuSimParabel", "mnuSimParabel"})
+            simuliere(w, menü, [](frmSimulation& s) { klicke(s.VScroll2, 1); }, Ok);
+        frmFktWahl& f = w.k().FktWahl();
+        frmFktLöschen& l = w.k().FktLöschen();
+        w.menü("mnuSchnittpunkte", [&] { klickeAuf(f, f.chkFkt(0)), klickeAuf(f, f.chkFkt(2)), klickeAuf(f, f.cmdAbbrechen()), f.hide(); });
+        w.menü("mnuTessarolenLöschen", [&] { klickeAuf(l, l.chkLöschen(2)), klickeAuf(l, l.cmdAbbrechen()), l.hide(); });
+        const QStringList wahl{"g1+", "p2", "p3"}, löschen{"g1", "p2", "p3+"};
+        QVERIFY(haken(f) == wahl && haken(l) == löschen);
+        const QStringList mitKurve{"g1+", "p2", "p3", "g4+", "g1", "p2", "p3", "g4"};  // the curve listed as g4
+        const auto schritte = [&](frmSimulation& s) {
+            klicke(s.VScroll2, 1), klicke(s.VScroll1, 1);
+            QCOMPARE(haken(f) + haken(l), mitKurve);
+        };
+        simuliere(w, "mnuSimGerade", schritte, Schliessen);
+        QVERIFY(w.z.AnzFkt == 3 && haken(f) == wahl && haken(l) == löschen);
+        simuliere(w, "mnuSimGerade", schritte, Ok);
+        QVERIFY(w.z.AnzFkt == 4 && w.k().fkt.m[4] == 1.05f);
+        QCOMPARE(haken(f) + haken(l), mitKurve);
+        // Dropped with no change: the ticks stay too.
+        w.menü("mnuSchnittpunkte", [&] { klickeAuf(f, f.chkFkt(3)), klickeAuf(f, f.cmdAbbrechen()), f.hide(); });
+        simuliere(w, "mnuSimParabel", [](frmSimulation&) {}, Schliessen);
+        QCOMPARE(haken(f), (QStringList{"g1+", "p2", "p3", "g4"}));
+    }
+
     void fullTable()
     {
         Fenster w;
@@ -165,6 +217,47 @@ private slots:
         QVERIFY(w.z.AnzFkt == 1 && w.k().fkt.ys[1] == 13.0f);  // "Ok" keeps the curve on show
     }
 
+    // The bars by keyboard, reached by Tab in the order of the rows and by a click: arrow keys and page keys move
+    // by one step, a key held beyond the grid gives one notice and then stops, as a held arrow does.
+    void keyboard()
+    {
+        Fenster w;
+        simuliere(w, "mnuSimAllgParabel", [&](frmSimulation& s) {
+            s.activateWindow();
+            QTRY_VERIFY(QApplication::activeWindow() == &s);
+            QTest::mouseClick(s.txtEingabe1, Qt::LeftButton);
+            QStringList weg{taste(Qt::Key_Tab), taste(Qt::Key_Up), taste(Qt::Key_Tab), taste(Qt::Key_Tab), taste(Qt::Key_PageUp),
+                            taste(Qt::Key_Tab), taste(Qt::Key_Tab), taste(Qt::Key_PageDown), taste(Qt::Key_Down), taste(Qt::Key_Tab)};
+            QCOMPARE(weg, (QStringList{"VScroll1", "VScroll1", "txtEingabe2", "VScroll2", "VScroll2", "txtEingabe3", "VScroll3",
+                                       "VScroll3", "VScroll3", "cmdOK"}));
+            QCOMPARE(s.labGleichung->text(), "y = 1,05(x - 0,5)² - 1");
+            QVERIFY(w.k().fkt.a[1] == 1.05f && w.k().fkt.xs[1] == 0.5f && w.k().fkt.ys[1] == -1.0f);
+            QTest::mouseClick(s.VScroll2, Qt::LeftButton, {}, QPoint(s.VScroll2->width() / 2, s.VScroll2->height() - 3));
+            QVERIFY(QApplication::focusWidget() == s.VScroll2 && s.txtEingabe2->text() == "0");
+        }, Ok);
+        QVERIFY(w.z.AnzFkt == 1 && w.k().fkt.FktArt[1] == "AP");
+        Fenster v;
+        simuliere(v, "mnuSimParabel", [&](frmSimulation& s) {
+            s.activateWindow();
+            QTRY_VERIFY(QApplication::activeWindow() == &s);
+            s.VScroll2->SetzeValue(26), v.plattform.Leeren();
+            QTest::mouseClick(s.txtEingabe2, Qt::LeftButton);
+            taste(Qt::Key_Tab);
+            QWidget* hat = QApplication::focusWidget();
+            QTest::keyPress(hat, Qt::Key_Up);  // ys 13,5: beyond the grid
+            for (int k = 0; k < 3; ++k) {  // the key's repeats while it is held
+                QKeyEvent los(QEvent::KeyRelease, Qt::Key_Up, Qt::NoModifier, QString(), true);
+                QKeyEvent wieder(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier, QString(), true);
+                QApplication::sendEvent(hat, &los), QApplication::sendEvent(hat, &wieder);
+            }
+            QCOMPARE(s.VScroll2->Value(), int16_t(27));
+            QTest::keyRelease(hat, Qt::Key_Up), QTest::keyClick(hat, Qt::Key_Down);
+            QVERIFY(hat == s.VScroll2 && s.VScroll2->Value() == 26 && s.txtEingabe2->text() == "13");
+        }, Ok);
+        QCOMPARE(v.plattform.Texte(), QStringList("Funktionsgraph außerhalb der Zeichenebene!"));
+        QVERIFY(v.z.AnzFkt == 1 && v.k().fkt.ys[1] == 13.0f);
+    }
+
     // Each step-width bar: its caption and text after one up arrow, and its step width at the start,
     // after that arrow, PageDown, End, the down arrow, Home and the up arrow.
     void stepWidthDialog()
@@ -191,6 +284,22 @@ private slots:
             QCOMPARE(ist, reihen[i].second);
         }
         QCOMPARE(w.f->Schrittweiten().windowTitle(), "Schrittweiten einstellen");
+        // From the start, Tab to each bar in turn and one Page Up on it.
+        Fenster v;
+        v.menü("mnuSchrittweiten");
+        frmSchrittweiten& d = v.f->Schrittweiten();
+        d.activateWindow();
+        QTRY_VERIFY(QApplication::activeWindow() == &d);
+        QTest::mouseClick(d.txtEingabe1[0], Qt::LeftButton);
+        QStringList gesehen;
+        for (int i = 0; i < 5; ++i) {
+            const QStringList schritt{taste(Qt::Key_Tab), taste(Qt::Key_PageUp), d.txtEingabe1[size_t(i)]->text(), taste(Qt::Key_Tab)};
+            gesehen << schritt.join(' ');
+        }
+        QCOMPARE(gesehen, (QStringList{"VScroll1_0 VScroll1_0 0,06 txtEingabe1_1", "VScroll1_1 VScroll1_1 0,6 txtEingabe1_2",
+                                       "VScroll1_2 VScroll1_2 0,06 txtEingabe1_3", "VScroll1_3 VScroll1_3 0,55 txtEingabe1_4",
+                                       "VScroll1_4 VScroll1_4 0,55 cmdOK"}));
+        QCOMPARE(QList<float>(v.z.Schrittweite.begin(), v.z.Schrittweite.end()), (QList<float>{.06f, .6f, .06f, .55f, .55f}));
     }
 
     // A general parabola kept at a = 0 stays the line y = ys at every redraw; the redraws that
