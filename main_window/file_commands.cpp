@@ -4,6 +4,7 @@
 #include "core/error_log.h"
 #include "core/platform.h"
 #include "core/scroll_bar.h"
+#include "main_window/file_save.h"
 #include "main_window/function_file.h"
 #include "main_window/main_window.h"
 
@@ -12,7 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
-#include <QSaveFile>
 #include <optional>
 
 namespace {
@@ -23,35 +23,6 @@ constexpr qint64 MaxDateiGröße = 4 * 1024 * 1024;  // a function file is a few
 Zeichnung ZeichnungVon(const GraphCore& k)
 {
     return {k.fkt, k.pkt, k.z.AnzFkt, k.z.AnzPkt, k.Überschrift, k.GleichungenAus};
-}
-
-// True when the file exists and none may write it (the owner included).
-bool Schreibgeschützt(const QFileInfo& info)
-{
-    constexpr auto schreiben = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-    return info.exists() && !(info.permissions() & schreiben);
-}
-
-// The whole file is written to a temporary file beside it and put in place
-// only when complete and flushed, so a failure (a full disk too) leaves the
-// old file as it was. Only a regular file is replaced: a name that leads to
-// a device, a pipe or a folder is refused. A link is followed and the file
-// it leads to replaced; the link stays.
-bool Schreiben(const QString& pfad, const QByteArray& inhalt)
-{
-    const QFileInfo info(pfad);
-    if ((info.exists() && !info.isFile()) || Schreibgeschützt(info))
-        return false;
-    QSaveFile datei(info.exists() ? info.canonicalFilePath() : pfad);
-    if (!datei.open(QIODevice::WriteOnly))
-        return false;
-    // A write that fails in the buffer shows only when the buffer is
-    // flushed; commit would not report it.
-    if (datei.write(inhalt) != inhalt.size() || !datei.flush() || datei.error() != QFileDevice::NoError) {
-        datei.cancelWriting();
-        return false;
-    }
-    return datei.commit();
 }
 
 // Where a file dialog was left: the chosen file's folder and name.
@@ -83,7 +54,7 @@ void frmTessarolen::mnuSpeichern_Click()
                                                         SpeichernOrdner, SpeichernName);
     if (!pfad.isEmpty())
         Merke(pfad, SpeichernOrdner, SpeichernName);
-    if (pfad.isEmpty() || !Schreiben(pfad, FktDateiKodieren(FktDateiZeilen(ZeichnungVon(*kern_))))) {
+    if (pfad.isEmpty() || !DateiErsetzen(pfad, FktDateiKodieren(FktDateiZeilen(ZeichnungVon(*kern_))))) {
         plattform.MsgBox(QStringLiteral("Die Datei wurde nicht gespeichert!"), MsgSymbol::Kritisch,
                          MsgKnoepfe::OK, QStringLiteral("Bedaure..."));
         return;
@@ -101,13 +72,14 @@ void frmTessarolen::mnuÖffnen_Click()
     Plattform& plattform = *z_.plattform;
     const QString pfad = plattform.DateiÖffnenDialog(QStringLiteral("Öffnen"), Filter, ÖffnenOrdner,
                                                      ÖffnenName);
+    if (!pfad.isEmpty())
+        Merke(pfad, ÖffnenOrdner, ÖffnenName);
     const std::optional<QByteArray> inhalt = Lesen(pfad);
     if (!inhalt) {
         plattform.MsgBox(QStringLiteral("Es wurde keine Datei geöffnet!"), MsgSymbol::Kritisch,
                          MsgKnoepfe::OK, QStringLiteral("Bedaure..."));
         return;
     }
-    Merke(pfad, ÖffnenOrdner, ÖffnenName);
     const QStringList zeilen = FktDateiDekodieren(*inhalt);
 
     // Only now that the file is read does the drawing on the sheet go.

@@ -45,7 +45,8 @@ bool IstSteuerzeichen(char32_t u) { return u < 0x20 || (u >= 0x7F && u <= 0x9F);
 
 // A text as it can stand between the quotes of one line: a double quote
 // becomes the German quotes „ and “ by turns, a line break or other control
-// a blank, a character outside the code page its plain letter (ő → o) or "?".
+// a blank, a character outside the code page "?" (a look-alike such as 4 for
+// ⁴ would change the maths).
 QString Schreibbar(const QString& s)
 {
     QString t;
@@ -59,11 +60,7 @@ QString Schreibbar(const QString& s)
         } else if (Cp1252Byte(u) >= 0) {
             t += QChar(char16_t(u));
         } else {
-            QString ersatz;
-            for (char32_t z : QString::fromUcs4(&u, 1).normalized(QString::NormalizationForm_KD).toUcs4())
-                if (Cp1252Byte(z) >= 0 && !IstSteuerzeichen(z) && z != U'"')
-                    ersatz += QChar(char16_t(z));
-            t += ersatz.isEmpty() ? QStringLiteral("?") : ersatz;
+            t += QLatin1Char('?');
         }
     }
     return t;
@@ -116,7 +113,10 @@ struct Schreiber {
     QStringList& zeilen;
     void operator()(const float& v) { zeilen << FktZahlText(v); }
     void operator()(const int16_t& v) { zeilen << QString::number(v); }
-    void operator()(const QString& s) { zeilen << QLatin1Char('"') + Schreibbar(s).left(FktDateiTextLänge) + QLatin1Char('"'); }
+    void operator()(const QString& s)
+    {
+        zeilen << QLatin1Char('"') + FktDateiText(Schreibbar(s)) + QLatin1Char('"');
+    }
     void operator()(const bool& b) { zeilen << QLatin1String(b ? "#TRUE#" : "#FALSE#"); }
 };
 
@@ -154,7 +154,7 @@ struct Leser {
         for (QChar c : t)
             if (!IstSteuerzeichen(c.unicode()))
                 sauber += c;
-        v = sauber.left(FktDateiTextLänge);
+        v = FktDateiText(sauber);
     }
     void operator()(bool& v)
     {
@@ -297,22 +297,45 @@ QByteArray FktDateiKodieren(const QStringList& zeilen)
 QStringList FktDateiDekodieren(const QByteArray& inhalt)
 {
     constexpr qsizetype MaxZeile = 1024;  // longer lines are cut; no value needs more
+    // A file saved by an editor as UTF-8 starts with its byte-order mark.
+    const bool utf8 = inhalt.startsWith("\xEF\xBB\xBF");
+    const QByteArrayView rest = QByteArrayView(inhalt).sliced(utf8 ? 3 : 0);
+    // Lines end at LF, the carriage returns that a conversion left at either
+    // end of a line go; a file without any LF ends its lines at CR.
+    const char trenner = rest.contains('\n') ? '\n' : '\r';
     QStringList zeilen;
-    const qsizetype n = inhalt.size();
     qsizetype anfang = 0;
-    while (anfang < n && zeilen.size() < FktDateiZeilenzahl) {
-        qsizetype ende = anfang;
-        while (ende < n && inhalt[ende] != '\r' && inhalt[ende] != '\n')
-            ++ende;
-        QString zeile;
-        for (qsizetype k = anfang; k < std::min(ende, anfang + MaxZeile); ++k)
-            zeile += AusCp1252(static_cast<unsigned char>(inhalt[k]));
-        zeilen << zeile;
-        anfang = ende;
-        if (anfang < n && inhalt[anfang] == '\r')
-            ++anfang;
-        if (anfang < n && inhalt[anfang] == '\n')
-            ++anfang;
+    while (anfang < rest.size() && zeilen.size() < FktDateiZeilenzahl) {
+        qsizetype ende = rest.indexOf(trenner, anfang);
+        if (ende < 0)
+            ende = rest.size();
+        QByteArrayView zeile = rest.sliced(anfang, ende - anfang);
+        anfang = ende + 1;
+        while (zeile.startsWith('\r'))
+            zeile = zeile.sliced(1);
+        while (zeile.endsWith('\r'))
+            zeile.chop(1);
+        if (zeile.isEmpty() && anfang >= rest.size())
+            break;  // only the end of the last line
+        zeile = zeile.first(std::min(zeile.size(), MaxZeile));
+        if (utf8) {
+            zeilen << QString::fromUtf8(zeile);
+        } else {
+            QString text;
+            for (char byte : zeile)
+                text += AusCp1252(static_cast<unsigned char>(byte));
+            zeilen << text;
+        }
     }
     return zeilen;
+}
+
+QString FktDateiText(const QString& s)
+{
+    // Counted in characters, so that one beyond the Basic Multilingual Plane
+    // (two UTF-16 units) is kept whole or left out whole.
+    qsizetype ende = 0;
+    for (int n = 0; n < FktDateiTextLänge && ende < s.size(); ++n)
+        ende += s[ende].isHighSurrogate() && ende + 1 < s.size() && s[ende + 1].isLowSurrogate() ? 2 : 1;
+    return s.left(ende);
 }

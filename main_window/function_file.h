@@ -12,8 +12,8 @@
 #include <cstdint>
 
 inline constexpr int FktDateiZeilenzahl = 206;
-// The longest text a function file keeps; the heading is cut to it where it
-// is entered, so that it comes back as it was saved.
+// The most characters a text of a function file keeps; the heading is cut to
+// them where it is entered, so that it comes back as it was saved.
 inline constexpr int FktDateiTextLänge = 255;
 
 // Everything a function file holds (the colours in `fkt` are not part of it).
@@ -40,8 +40,15 @@ void FktDateiLesen(const QStringList& zeilen, Zeichnung& d);
 
 // Lines to the bytes of the file: Windows-1252, every line ended by CR LF.
 QByteArray FktDateiKodieren(const QStringList& zeilen);
-// Bytes of a file to at most 206 lines; CR LF, LF and a lone CR end a line.
+// Bytes of a file to at most 206 lines. Lines end at LF, and carriage
+// returns at either end of a line are dropped (CR LF, CR CR LF, LF CR); a
+// file without any LF ends its lines at CR. A file that begins with the
+// UTF-8 byte-order mark is read as UTF-8, any other in Windows-1252.
 QStringList FktDateiDekodieren(const QByteArray& inhalt);
+
+// A text cut to the characters a function file keeps (FktDateiTextLänge),
+// never in the middle of a character.
+QString FktDateiText(const QString& s);
 
 // A 32-bit float as the file writes it: decimal point, the fewest significant
 // digits that read back to the same value, or the value rounded to 7 when

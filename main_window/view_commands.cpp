@@ -121,5 +121,5 @@ void frmTessarolen::mnuAnleitung_Click()
 
 QString frmTessarolen::ÜberschriftAbfragen(const QString& prompt, const QString& titel)
 {
-    return z_.plattform->InputBox(prompt, titel, kern_->Überschrift).left(FktDateiTextLänge);
+    return FktDateiText(z_.plattform->InputBox(prompt, titel, kern_->Überschrift));
 }

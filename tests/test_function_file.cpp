@@ -2,11 +2,15 @@
 
 #include "core/scroll_bar.h"
 #include "core/selection_dialogs.h"
+#include "main_window/file_save.h"
 #include "main_window/function_file.h"
 #include "tests/support/test_main.h"
 #include "tests/support/window_fixture.h"
 #include <cfloat>
 #include <csignal>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -49,6 +53,23 @@ bool gesund(const Zeichnung& d)
              (f.FktArt[i] == "GE" || f.FktArt[i] == "AP" || f.a[i] == 1);
     return ok;
 }
+// Makes a folder take no new file (immutable for root, whom its mode bits do not stop; read-only for others).
+// The reason when it cannot be done; `auf` opens it again.
+QString sperre(const QString& ordner, bool zu = true)
+{
+    if (geteuid() != 0)
+        return QFile::setPermissions(ordner, zu ? QFileDevice::ReadOwner | QFileDevice::ExeOwner
+                                                : QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner)
+                   ? QString() : "the folder's mode cannot be set";
+    const int fd = open(qPrintable(ordner), O_RDONLY | O_DIRECTORY);
+    int flags = 0;
+    const bool ok = fd >= 0 && ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 &&
+                    (flags = zu ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL, ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0);
+    const QString grund = ok ? QString() : "no immutable folder here: " + QString::fromLocal8Bit(strerror(errno));
+    if (fd >= 0) close(fd);
+    return grund;
+}
+QString auf(const QString& ordner) { return sperre(ordner, false); }
 Zeichnung tabellen(GraphCore& k) { return {k.fkt, k.pkt, k.z.AnzFkt, k.z.AnzPkt, k.Überschrift, k.GleichungenAus}; }
 // Opens a file of these bytes through the menu and removes the file again.
 void lade(Fenster& w, const QByteArray& inhalt = gold())
@@ -156,19 +177,68 @@ private slots:
             QCOMPARE(w.f->Menü("mnuDatei")->actions().count(), 10);  // one entry for the last file
         }
     }
+    void zeilenenden()
+    {
+        // data/voll.FKT after other line-end conversions, and saved by an editor as UTF-8 with its byte-order mark:
+        // each opens as the drawing it holds, without a word.
+        QByteArray utf8 = gold();
+        for (const auto& [cp1252, u] : {std::pair{"\x84", "„"}, {"\x93", "“"}, {"\x96", "–"}, {"\xDC", "Ü"}, {"\xDF", "ß"}})
+            utf8.replace(cp1252, u);
+        const QByteArray varianten[] = {QByteArray(gold()).replace("\r\n", "\r\r\n"), QByteArray(gold()).replace("\r\n", "\n\r"),
+                                        QByteArray(gold()).replace("\r\n", "\n"), QByteArray(gold()).replace("\r\n", "\r"),
+                                        "\xEF\xBB\xBF" + utf8, "\xEF\xBB\xBF" + QByteArray(utf8).replace("\r\n", "\n")};
+        Fenster w;
+        lade(w);
+        const QStringList erwartet = FktDateiZeilen(tabellen(w.k())) << w.k().Überschrift;
+        QCOMPARE(erwartet.mid(0, 10).join(' ') + " " + erwartet.mid(154, 4).join(' ') + " " + erwartet.mid(204).join(' '),
+                 "-1.01 2.01 0 4.01 -5.01 6.01 -7.01 8.01 \"GE\" \"y=-1,01x+2,01\" 1 2 \"Übung 3, Teil – 1 (ß)\" #TRUE# -11.12 12.12 "
+                 "Übung 3, Teil – 1 (ß)");
+        for (const QByteArray& b : varianten) {
+            Fenster v;
+            lade(v, b);
+            QCOMPARE(FktDateiZeilen(tabellen(v.k())) << v.k().Überschrift, erwartet);
+            QVERIFY(v.plattform.meldungen.empty() && v.k().fkt.FktText[4] == "„t4“");
+        }
+    }
+    void ueberschriftZeichen()
+    {
+        // Typed as the heading (→ what it becomes), then saved: line 157 of the file in its bytes.
+        const std::tuple<QString, QString, QByteArray> fälle[] = {
+            {"Aufgabe ⅓ von x⁴ und x² – √2, 5 € für Äpfel", "Aufgabe ⅓ von x⁴ und x² – √2, 5 € für Äpfel",
+             "\"Aufgabe ? von x? und x\xB2 \x96 ?2, 5 \x80 f\xFCr \xC4pfel\""},
+            {QString(254, u'x') + "𝑥y", QString(254, u'x') + "𝑥", '"' + QByteArray(254, 'x') + "?\""},
+            {QString(255, u'x') + "𝑥", QString(255, u'x'), '"' + QByteArray(255, 'x') + '"'},
+        };
+        for (const auto& [getippt, überschrift, zeile] : fälle) {
+            Fenster w;
+            w.plattform.inputAntworten = {getippt}, w.menü("mnuÜberschrift");
+            QCOMPARE(w.k().Überschrift, überschrift);
+            datei(w, "mnuSpeichern", w.ordner.filePath("u.FKT"));
+            QCOMPARE(lies(w.ordner.filePath("u.FKT")).split('\n').at(156), zeile + '\r');
+        }
+        // Read from a UTF-8 file, a heading is cut in the same way.
+        Fenster w;
+        QList<QByteArray> zeilen = gold().split('\n');
+        zeilen[156] = '"' + QByteArray(254, 'x') + "𝑥y\"\r";
+        lade(w, "\xEF\xBB\xBF" + zeilen.join('\n'));
+        QCOMPARE(w.k().Überschrift, QString(254, u'x') + "𝑥");
+    }
     void fehlschlaege_data()
     {
         // Cancelled (""), or a name in the test folder (prepared below); platz: bytes a file may grow to, -1 a full disk.
-        QTest::addColumn<QString>("menü"), QTest::addColumn<QString>("name"), QTest::addColumn<int>("platz");
-        for (const auto& [menü, name, platz] : {std::tuple{"mnuÖffnen", "", 0}, {"mnuÖffnen", "fehlt.FKT", 0}, {"mnuÖffnen", ".", 0},
-              {"mnuÖffnen", "leer.FKT", 0}, {"mnuÖffnen", "mem.FKT", 0}, {"mnuSpeichern", "", 0}, {"mnuSpeichern", "alt.FKT/neu.FKT", 0},
-              {"mnuSpeichern", "alt.FKT", 0}, {"mnuSpeichern", "fifo.FKT", 0}, {"mnuSpeichern", "geraet.FKT", 0},
-              {"mnuSpeichern", "rw.FKT", 100}, {"mnuSpeichern", "neu.FKT", 100}, {"mnuSpeichern", "rw.FKT", -1}, {"mnuSpeichern", "neu.FKT", -1}})
-            QTest::addRow("%s %s %d", menü, name, platz) << QString(menü) << QString(name) << platz;
+        // gesperrt: the folder takes no new file.
+        QTest::addColumn<QString>("menü"), QTest::addColumn<QString>("name"), QTest::addColumn<int>("platz"), QTest::addColumn<bool>("gesperrt");
+        for (const auto& [menü, name, platz, gesperrt] : {std::tuple{"mnuÖffnen", "", 0, false}, {"mnuÖffnen", "fehlt.FKT", 0, false},
+              {"mnuÖffnen", ".", 0, false}, {"mnuÖffnen", "leer.FKT", 0, false}, {"mnuÖffnen", "mem.FKT", 0, false},
+              {"mnuSpeichern", "", 0, false}, {"mnuSpeichern", "alt.FKT/neu.FKT", 0, false}, {"mnuSpeichern", "alt.FKT", 0, false},
+              {"mnuSpeichern", "fifo.FKT", 0, false}, {"mnuSpeichern", "geraet.FKT", 0, false}, {"mnuSpeichern", "rw.FKT", 100, false},
+              {"mnuSpeichern", "neu.FKT", 100, false}, {"mnuSpeichern", "rw.FKT", -1, false}, {"mnuSpeichern", "neu.FKT", -1, false},
+              {"mnuSpeichern", "rw.FKT", 100, true}, {"mnuSpeichern", "neu.FKT", 0, true}, {"mnuSpeichern", "alt.FKT", 0, true}})
+            QTest::addRow("%s %s %d%s", menü, name, platz, gesperrt ? " gesperrt" : "") << QString(menü) << QString(name) << platz << gesperrt;
     }
     void fehlschlaege()
     {
-        QFETCH(QString, menü); QFETCH(QString, name); QFETCH(int, platz);
+        QFETCH(QString, menü); QFETCH(QString, name); QFETCH(int, platz); QFETCH(bool, gesperrt);
         Fenster w;
         QDir ordner((lade(w), w.ordner.path()));
         if (platz < 0 && geteuid() != 0) QSKIP("mounting a small file system needs root");
@@ -190,6 +260,8 @@ private slots:
         };
         const QStringList vorher = stand();
         const QImage bild = w.blatt().Bild();
+        if (const QString grund = gesperrt ? sperre(ordner.path()) : QString(); !grund.isEmpty()) QSKIP(qPrintable(grund));
+        const auto öffnen = qScopeGuard([&] { gesperrt && auf(ordner.path()).isEmpty(); });
         rlimit grenze{}, eng = (getrlimit(RLIMIT_FSIZE, &grenze), grenze);  // files may grow to `platz` bytes
         eng.rlim_cur = platz > 0 ? rlim_t(platz) : eng.rlim_cur, std::signal(SIGXFSZ, SIG_IGN), setrlimit(RLIMIT_FSIZE, &eng);
         datei(w, menü.toUtf8().constData(), name.isEmpty() ? QString() : f(name.toUtf8().constData()));
@@ -199,6 +271,36 @@ private slots:
         QCOMPARE(m[0].text, menü == "mnuSpeichern" ? "Die Datei wurde nicht gespeichert!" : "Es wurde keine Datei geöffnet!");
         QVERIFY(w.z.AnzFkt == 1 && w.blatt().Bild() == bild && w.f->Aktion("mnuZusätze_1")->text().endsWith("geladen.FKT"));
         QCOMPARE(stand(), vorher);
+        // The dialog opens next where it was left, in the folder of the file tried.
+        datei(w, menü.toUtf8().constData(), "");
+        const DateiAufruf& d = w.plattform.dateiDialoge.back();
+        QCOMPARE(d.ordner + " " + d.name, name.isEmpty() ? (menü == "mnuÖffnen" ? w.ordner.path() + " geladen.FKT" : " ")
+                                                         : QFileInfo(f(name.toUtf8().constData())).absolutePath() + " " + name.section('/', -1));
+    }
+    void gesperrterOrdner()
+    {
+        // The in-place write on its own: a failure puts the old bytes back, a shorter file is cut after the new ones.
+        QTemporaryDir tmp;
+        const QString p = tmp.filePath("a.FKT");
+        schreibe(p, "alte Zeichnung\r\n");
+        rlimit grenze{}, eng = (getrlimit(RLIMIT_FSIZE, &grenze), grenze);
+        eng.rlim_cur = 100, std::signal(SIGXFSZ, SIG_IGN), setrlimit(RLIMIT_FSIZE, &eng);
+        const bool zuGroß = AmOrtErsetzen(p, QByteArray(200, 'n'));
+        setrlimit(RLIMIT_FSIZE, &grenze);
+        QVERIFY(!zuGroß && lies(p) == "alte Zeichnung\r\n");
+        QVERIFY(AmOrtErsetzen(p, "neu\r\n") && lies(p) == "neu\r\n" && !AmOrtErsetzen(tmp.filePath("fehlt.FKT"), "x"));
+        QVERIFY(!QFile::exists(tmp.filePath("fehlt.FKT")));
+        // Through the menu: a writable file in a folder that takes no new file is saved over.
+        Fenster w;
+        QDir ordner(w.ordner.path());
+        ordner.mkdir("fest"), ordner.cd("fest");
+        schreibe(ordner.filePath("alt.FKT"), QByteArray(3000, 'a'));  // longer than the new file
+        if (const QString grund = sperre(ordner.path()); !grund.isEmpty()) QSKIP(qPrintable(grund));
+        const auto öffnen = qScopeGuard([&] { auf(ordner.path()); });
+        datei(w, "mnuSpeichern", ordner.filePath("alt.FKT"));
+        QCOMPARE(lies(ordner.filePath("alt.FKT")), lies(QFINDTESTDATA("data/leer.FKT")));
+        QCOMPARE(ordner.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot), QStringList("alt.FKT"));
+        QVERIFY(w.plattform.meldungen.size() == 1 && w.plattform.meldungen[0].titel == "Erfolgsmeldung...");
     }
     void zufallsDateien()
     {
