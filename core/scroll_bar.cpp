@@ -53,9 +53,9 @@ void Bildlaufleiste::Loslassen()
 // pressed or released anew ends that.
 void Bildlaufleiste::keyPressEvent(QKeyEvent* e)
 {
-    if (!e->isAutoRepeat())
+    if (!e->isAutoRepeat()) {
         tasteLosgelassen_ = false;
-    else if (tasteLosgelassen_) {
+    } else if (tasteLosgelassen_) {
         e->accept();
         return;
     }

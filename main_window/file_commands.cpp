@@ -25,9 +25,12 @@ Zeichnung ZeichnungVon(const GraphCore& k)
     return {k.fkt, k.pkt, k.z.AnzFkt, k.z.AnzPkt, k.Überschrift, k.GleichungenAus};
 }
 
-// Where a file dialog was left: the chosen file's folder and name.
+// Where a file dialog was left: the chosen file's folder and name, whatever
+// becomes of the file; a cancelled dialog leaves the last place.
 void Merke(const QString& pfad, QString& ordner, QString& name)
 {
+    if (pfad.isEmpty())
+        return;
     const QFileInfo info(pfad);
     ordner = info.absolutePath();
     name = info.fileName();
@@ -52,8 +55,7 @@ void frmTessarolen::mnuSpeichern_Click()
     Plattform& plattform = *z_.plattform;
     const QString pfad = plattform.DateiSpeichernDialog(QStringLiteral("Speichern unter"), Filter,
                                                         SpeichernOrdner, SpeichernName);
-    if (!pfad.isEmpty())
-        Merke(pfad, SpeichernOrdner, SpeichernName);
+    Merke(pfad, SpeichernOrdner, SpeichernName);
     if (pfad.isEmpty() || !DateiErsetzen(pfad, FktDateiKodieren(FktDateiZeilen(ZeichnungVon(*kern_))))) {
         plattform.MsgBox(QStringLiteral("Die Datei wurde nicht gespeichert!"), MsgSymbol::Kritisch,
                          MsgKnoepfe::OK, QStringLiteral("Bedaure..."));
@@ -72,8 +74,7 @@ void frmTessarolen::mnuÖffnen_Click()
     Plattform& plattform = *z_.plattform;
     const QString pfad = plattform.DateiÖffnenDialog(QStringLiteral("Öffnen"), Filter, ÖffnenOrdner,
                                                      ÖffnenName);
-    if (!pfad.isEmpty())
-        Merke(pfad, ÖffnenOrdner, ÖffnenName);
+    Merke(pfad, ÖffnenOrdner, ÖffnenName);
     const std::optional<QByteArray> inhalt = Lesen(pfad);
     if (!inhalt) {
         plattform.MsgBox(QStringLiteral("Es wurde keine Datei geöffnet!"), MsgSymbol::Kritisch,

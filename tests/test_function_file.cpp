@@ -70,6 +70,15 @@ QString sperre(const QString& ordner, bool zu = true)
     return grund;
 }
 QString auf(const QString& ordner) { return sperre(ordner, false); }
+// Runs `tu` while files may grow to `platz` bytes (0: no limit of the test's own).
+template <class F>
+void mitGrenze(int platz, F&& tu)
+{
+    rlimit grenze{}, eng = (getrlimit(RLIMIT_FSIZE, &grenze), grenze);
+    eng.rlim_cur = platz > 0 ? rlim_t(platz) : eng.rlim_cur, std::signal(SIGXFSZ, SIG_IGN), setrlimit(RLIMIT_FSIZE, &eng);
+    tu();
+    setrlimit(RLIMIT_FSIZE, &grenze);
+}
 Zeichnung tabellen(GraphCore& k) { return {k.fkt, k.pkt, k.z.AnzFkt, k.z.AnzPkt, k.Überschrift, k.GleichungenAus}; }
 // Opens a file of these bytes through the menu and removes the file again.
 void lade(Fenster& w, const QByteArray& inhalt = gold())
@@ -262,10 +271,7 @@ private slots:
         const QImage bild = w.blatt().Bild();
         if (const QString grund = gesperrt ? sperre(ordner.path()) : QString(); !grund.isEmpty()) QSKIP(qPrintable(grund));
         const auto öffnen = qScopeGuard([&] { gesperrt && auf(ordner.path()).isEmpty(); });
-        rlimit grenze{}, eng = (getrlimit(RLIMIT_FSIZE, &grenze), grenze);  // files may grow to `platz` bytes
-        eng.rlim_cur = platz > 0 ? rlim_t(platz) : eng.rlim_cur, std::signal(SIGXFSZ, SIG_IGN), setrlimit(RLIMIT_FSIZE, &eng);
-        datei(w, menü.toUtf8().constData(), name.isEmpty() ? QString() : f(name.toUtf8().constData()));
-        setrlimit(RLIMIT_FSIZE, &grenze);
+        mitGrenze(platz, [&] { datei(w, menü.toUtf8().constData(), name.isEmpty() ? QString() : f(name.toUtf8().constData())); });
         const auto& m = w.plattform.meldungen;
         QVERIFY(m.size() == 1 && m[0].titel == "Bedaure..." && m[0].symbol == MsgSymbol::Kritisch);
         QCOMPARE(m[0].text, menü == "mnuSpeichern" ? "Die Datei wurde nicht gespeichert!" : "Es wurde keine Datei geöffnet!");
@@ -283,10 +289,8 @@ private slots:
         QTemporaryDir tmp;
         const QString p = tmp.filePath("a.FKT");
         schreibe(p, "alte Zeichnung\r\n");
-        rlimit grenze{}, eng = (getrlimit(RLIMIT_FSIZE, &grenze), grenze);
-        eng.rlim_cur = 100, std::signal(SIGXFSZ, SIG_IGN), setrlimit(RLIMIT_FSIZE, &eng);
-        const bool zuGroß = AmOrtErsetzen(p, QByteArray(200, 'n'));
-        setrlimit(RLIMIT_FSIZE, &grenze);
+        bool zuGroß = true;
+        mitGrenze(100, [&] { zuGroß = AmOrtErsetzen(p, QByteArray(200, 'n')); });
         QVERIFY(!zuGroß && lies(p) == "alte Zeichnung\r\n");
         QVERIFY(AmOrtErsetzen(p, "neu\r\n") && lies(p) == "neu\r\n" && !AmOrtErsetzen(tmp.filePath("fehlt.FKT"), "x"));
         QVERIFY(!QFile::exists(tmp.filePath("fehlt.FKT")));

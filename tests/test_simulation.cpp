@@ -138,15 +138,15 @@ private slots:
         }, Ok);
         simuliere(w, "mnuSimGerade", [](frmSimulation& s) { klicke(s.VScroll2, 1); }, Schliessen);
         QStringList gesehen;
-        auto klickeAuf = [&](QDialog& d, QWidget& ziel) {  // what a person sees, and a click where they click
+        auto siehUndKlicke = [&](QDialog& d, QWidget& ziel) {  // what a person sees, and a click where they click
             for (QCheckBox* c : d.findChildren<QCheckBox*>())
                 gesehen << (c->isVisible() ? c->text() + (c->isChecked() ? "+" : "") : "");
-            QTest::mouseClick(d.windowHandle(), Qt::LeftButton, {}, ziel.pos() + QPoint(8, ziel.height() / 2));
+            klickeAuf(d, ziel);
         };
         frmFktWahl& f = w.k().FktWahl();  // each dialog is hidden afterwards in case a click missed
         frmFktLöschen& l = w.k().FktLöschen();
-        w.menü("mnuSchnittpunkte", [&] { klickeAuf(f, f.cmdAktion(0)), f.hide(); });
-        w.menü("mnuTessarolenLöschen", [&] { klickeAuf(l, l.chkLöschen(0)), klickeAuf(l, l.cmdLöschen()), l.hide(); });
+        w.menü("mnuSchnittpunkte", [&] { siehUndKlicke(f, f.cmdAktion(0)), f.hide(); });
+        w.menü("mnuTessarolenLöschen", [&] { siehUndKlicke(l, l.chkLöschen(0)), siehUndKlicke(l, l.cmdLöschen()), l.hide(); });
         gesehen.removeAll("");
         QCOMPARE(gesehen, (QStringList{"g1:y=x", "p2:y=1,05x²+", "g1:y=x", "p2:y=1,05x²", "g1:y=x+", "p2:y=1,05x²"}));
         QVERIFY(w.z.AnzPkt == 1 && w.z.AnzFkt == 1 && w.k().fkt.FktArt[1] == "AP");  // both buttons took their click
