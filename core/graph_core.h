@@ -98,7 +98,8 @@ public:
         std::vector<bool> wahl, löschen;
     };
     FktHakenStand FktHaken();
-    // The simulated curve was not kept: its label and its list entries go,
+    // The simulated curve was not kept: its slot is emptied as a deletion
+    // empties one, its label and its list entries go,
     // and the entries of the functions get back the ticks they had.
     void SimKurveVerwerfen(const FktHakenStand& vorher);
 

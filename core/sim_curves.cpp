@@ -115,13 +115,15 @@ GraphCore::FktHakenStand GraphCore::FktHaken()
     return stand;
 }
 
-// The dropped curve takes its label and its list entries with it, and the
-// lists are left as they were before the simulation.
+// The dropped curve takes its values, its label place, its label and its
+// list entries with it, so that the next function in its slot starts as on a
+// fresh sheet, and the lists are left as they were before the simulation.
 void GraphCore::SimKurveVerwerfen(const FktHakenStand& vorher)
 {
     const int16_t n = z.AnzFkt + 1;
     if (n > MaxFkt)
         return;
+    fkt.Leere(n);
     if (IsLoadedFkt(n)) {
         delete FunkBeschriftung[n];
         FunkBeschriftung[n] = nullptr;

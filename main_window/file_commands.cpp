@@ -13,12 +13,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
-#include <optional>
 
 namespace {
 
 const QString Filter = QStringLiteral("Funktionsdateien (*.FKT)");
-constexpr qint64 MaxDateiGröße = 4 * 1024 * 1024;  // a function file is a few kilobytes
 
 Zeichnung ZeichnungVon(const GraphCore& k)
 {
@@ -36,16 +34,16 @@ void Merke(const QString& pfad, QString& ordner, QString& name)
     name = info.fileName();
 }
 
-// The file's content, or nothing when it yields no line or its read fails.
-std::optional<QByteArray> Lesen(const QString& pfad)
+// The file's lines, none when it yields no line or its read fails.
+QStringList Lesen(const QString& pfad)
 {
     QFile datei(pfad);
     if (pfad.isEmpty() || !QFileInfo(pfad).isFile() || !datei.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray inhalt = datei.read(MaxDateiGröße);
-    if (inhalt.isEmpty() || datei.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return inhalt;
+        return {};
+    const QByteArray inhalt = datei.read(FktDateiMaxGröße);
+    if (datei.error() != QFileDevice::NoError)
+        return {};
+    return FktDateiDekodieren(inhalt);
 }
 
 }  // namespace
@@ -56,7 +54,8 @@ void frmTessarolen::mnuSpeichern_Click()
     const QString pfad = plattform.DateiSpeichernDialog(QStringLiteral("Speichern unter"), Filter,
                                                         SpeichernOrdner, SpeichernName);
     Merke(pfad, SpeichernOrdner, SpeichernName);
-    if (pfad.isEmpty() || !DateiErsetzen(pfad, FktDateiKodieren(FktDateiZeilen(ZeichnungVon(*kern_))))) {
+    if (pfad.isEmpty() ||
+        !DateiErsetzen(pfad, FktDateiKodieren(FktDateiZeilen(ZeichnungVon(*kern_))), FktDateiMaxGröße)) {
         plattform.MsgBox(QStringLiteral("Die Datei wurde nicht gespeichert!"), MsgSymbol::Kritisch,
                          MsgKnoepfe::OK, QStringLiteral("Bedaure..."));
         return;
@@ -75,13 +74,12 @@ void frmTessarolen::mnuÖffnen_Click()
     const QString pfad = plattform.DateiÖffnenDialog(QStringLiteral("Öffnen"), Filter, ÖffnenOrdner,
                                                      ÖffnenName);
     Merke(pfad, ÖffnenOrdner, ÖffnenName);
-    const std::optional<QByteArray> inhalt = Lesen(pfad);
-    if (!inhalt) {
+    const QStringList zeilen = Lesen(pfad);
+    if (zeilen.isEmpty()) {
         plattform.MsgBox(QStringLiteral("Es wurde keine Datei geöffnet!"), MsgSymbol::Kritisch,
                          MsgKnoepfe::OK, QStringLiteral("Bedaure..."));
         return;
     }
-    const QStringList zeilen = FktDateiDekodieren(*inhalt);
 
     // Only now that the file is read does the drawing on the sheet go.
     GraphCore& k = *kern_;

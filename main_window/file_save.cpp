@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <new>
 
 #if defined(Q_OS_WIN)
 #include <io.h>
@@ -21,7 +22,7 @@ bool Schreibgeschützt(const QFileInfo& info)
 
 // Written bytes on the disk, not only in the system's cache: a full disk may
 // show only here.
-bool AufDiePlatte(QFile& datei)
+bool AufDiePlatte(QFileDevice& datei)
 {
     if (!datei.flush())
         return false;
@@ -39,45 +40,63 @@ bool Überschreiben(QFile& datei, const QByteArray& inhalt)
            AufDiePlatte(datei) && datei.error() == QFileDevice::NoError;
 }
 
-}  // namespace
-
-bool DateiErsetzen(const QString& pfad, const QByteArray& inhalt)
+// The steps of DateiErsetzen; may throw when memory runs out.
+bool Ersetzen(const QString& pfad, const QByteArray& inhalt, qint64 maxAmOrt)
 {
     const QFileInfo info(pfad);
     if ((info.exists() && !info.isFile()) || Schreibgeschützt(info))
         return false;
     const QString ziel = info.exists() ? info.canonicalFilePath() : pfad;
+    const auto amOrt = [&] {
+        return info.exists() && AmOrtErsetzen(ziel, inhalt, maxAmOrt) == AmOrt::Geschrieben;
+    };
     // The whole file goes to a temporary file beside it and is put in place
     // only when complete and written out, so a failure (a full disk too)
     // leaves the old file as it was.
     QSaveFile datei(ziel);
     if (!datei.open(QIODevice::WriteOnly))
-        return info.exists() && AmOrtErsetzen(ziel, inhalt);
-    // A write that fails in the buffer shows only when the buffer is
-    // flushed; commit would not report it.
-    if (datei.write(inhalt) != inhalt.size() || !datei.flush() || datei.error() != QFileDevice::NoError) {
+        return amOrt();
+    // A write that fails in the buffer or on the way to the disk shows only
+    // here; commit would not report it.
+    if (datei.write(inhalt) != inhalt.size() || !AufDiePlatte(datei) ||
+        datei.error() != QFileDevice::NoError) {
         datei.cancelWriting();
         return false;
     }
-    return datei.commit();
+    // The new bytes are on the disk; what fails now is the temporary file
+    // taking the old one's place. It is gone then, and the old file is
+    // written over where it stands.
+    return datei.commit() || amOrt();
 }
 
-bool AmOrtErsetzen(const QString& pfad, const QByteArray& inhalt)
+}  // namespace
+
+bool DateiErsetzen(const QString& pfad, const QByteArray& inhalt, qint64 maxAmOrt)
+{
+    try {
+        return Ersetzen(pfad, inhalt, maxAmOrt);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+}
+
+AmOrt AmOrtErsetzen(const QString& pfad, const QByteArray& inhalt, qint64 maxAlt)
 {
     if (!QFileInfo(pfad).isFile())
-        return false;
+        return AmOrt::Unverändert;
     QFile datei(pfad);
-    // Read and write without cutting the file at opening: its old bytes stay
-    // on the disk until the new ones are written over them. Unbuffered, so
-    // that a failed write leaves nothing behind to be written later.
-    if (!datei.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
-        return false;
-    const QByteArray alt = datei.readAll();
-    if (datei.error() != QFileDevice::NoError)
-        return false;
+    // Read and write without creating or cutting the file at opening: its
+    // old bytes stay on the disk until the new ones are written over them.
+    // Unbuffered, so that a failed write leaves nothing behind to be written
+    // later.
+    if (!datei.open(QIODevice::ReadWrite | QIODevice::Unbuffered | QIODevice::ExistingOnly) ||
+        datei.size() > maxAlt)
+        return AmOrt::Unverändert;
+    const QByteArray alt = datei.read(maxAlt + 1);
+    if (datei.error() != QFileDevice::NoError || alt.size() > maxAlt)
+        return AmOrt::Unverändert;
     if (Überschreiben(datei, inhalt))
-        return true;
+        return AmOrt::Geschrieben;
     datei.unsetError();
-    Überschreiben(datei, alt);
-    return false;
+    return Überschreiben(datei, alt) ? AmOrt::Zurückgesetzt : AmOrt::Beschädigt;
 }

@@ -46,7 +46,8 @@ bool IstSteuerzeichen(char32_t u) { return u < 0x20 || (u >= 0x7F && u <= 0x9F);
 // A text as it can stand between the quotes of one line: a double quote
 // becomes the German quotes „ and “ by turns, a line break or other control
 // a blank, a character outside the code page "?" (a look-alike such as 4 for
-// ⁴ would change the maths).
+// ⁴ would change the maths). Each character becomes one, so that a text
+// already cut to the file's length (and composed, FktDateiText) keeps it.
 QString Schreibbar(const QString& s)
 {
     QString t;
@@ -115,7 +116,7 @@ struct Schreiber {
     void operator()(const int16_t& v) { zeilen << QString::number(v); }
     void operator()(const QString& s)
     {
-        zeilen << QLatin1Char('"') + FktDateiText(Schreibbar(s)) + QLatin1Char('"');
+        zeilen << QLatin1Char('"') + Schreibbar(FktDateiText(s)) + QLatin1Char('"');
     }
     void operator()(const bool& b) { zeilen << QLatin1String(b ? "#TRUE#" : "#FALSE#"); }
 };
@@ -327,11 +328,14 @@ QStringList FktDateiDekodieren(const QByteArray& inhalt)
             zeilen << text;
         }
     }
-    return zeilen;
+    const bool leer = std::all_of(zeilen.cbegin(), zeilen.cend(),
+                                  [](const QString& z) { return z.trimmed().isEmpty(); });
+    return leer ? QStringList() : zeilen;
 }
 
-QString FktDateiText(const QString& s)
+QString FktDateiText(const QString& text)
 {
+    const QString s = text.normalized(QString::NormalizationForm_C);
     // Counted in characters, so that one beyond the Basic Multilingual Plane
     // (two UTF-16 units) is kept whole or left out whole.
     qsizetype ende = 0;

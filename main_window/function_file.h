@@ -12,6 +12,9 @@
 #include <cstdint>
 
 inline constexpr int FktDateiZeilenzahl = 206;
+// The largest file that is read as a function file (one holds a few
+// kilobytes), and the largest that saving writes over in place.
+inline constexpr qint64 FktDateiMaxGröße = 4 * 1024 * 1024;
 // The most characters a text of a function file keeps; the heading is cut to
 // them where it is entered, so that it comes back as it was saved.
 inline constexpr int FktDateiTextLänge = 255;
@@ -43,11 +46,13 @@ QByteArray FktDateiKodieren(const QStringList& zeilen);
 // Bytes of a file to at most 206 lines. Lines end at LF, and carriage
 // returns at either end of a line are dropped (CR LF, CR CR LF, LF CR); a
 // file without any LF ends its lines at CR. A file that begins with the
-// UTF-8 byte-order mark is read as UTF-8, any other in Windows-1252.
+// UTF-8 byte-order mark is read as UTF-8, any other in Windows-1252. No
+// lines at all when none holds anything but blanks: such a file is empty.
 QStringList FktDateiDekodieren(const QByteArray& inhalt);
 
-// A text cut to the characters a function file keeps (FktDateiTextLänge),
-// never in the middle of a character.
+// A text in its composed form (a letter and its combining marks as one
+// character where there is one), cut to the characters a function file
+// keeps (FktDateiTextLänge), never in the middle of a character.
 QString FktDateiText(const QString& s);
 
 // A 32-bit float as the file writes it: decimal point, the fewest significant

@@ -181,6 +181,34 @@ private slots:
         QCOMPARE(haken(f), (QStringList{"g1+", "p2", "p3", "g4"}));
     }
 
+    // g1 y = 0,5x - 1,5 typed in, a line simulated and dropped (b one step up, or up to the notice beyond the grid),
+    // then p2 y = x² - 4 typed in: p2 takes values and label place as on a sheet where nothing was simulated.
+    void newFunctionAfterDrop()
+    {
+        const auto p2 = [](int klicks, QStringList& gesehen) {  // klicks < 0: b up until the notice
+            Fenster w;
+            w.gibEin("mnuLineareFunktion", {"1/2", "-1,5"});
+            if (klicks)
+                simuliere(w, "mnuSimGerade", [&](frmSimulation& s) {
+                    for (int k = 0; klicks > 0 ? k < klicks : w.plattform.meldungen.empty() && k < 100; ++k)
+                        klicke(s.VScroll2, 1);
+                }, Schliessen);
+            QCOMPARE(w.plattform.meldungen.size(), size_t(klicks < 0));
+            w.gibEin("mnuNormalform", {"0", "-4"});
+            const auto& t = w.k().fkt;
+            const QLabel* l = w.k().FunkBeschriftung[2];
+            QVERIFY(w.z.AnzFkt == 2 && t.FktArt[2] == "NP" && l && !l->isHidden() && l->text() == "p2");
+            gesehen = QStringList{QString::number(t.FktLabelX[2]) + ' ' + QString::number(t.FktLabelY[2]),
+                               QString("%1 %2").arg(l->x()).arg(l->y()),
+                               QString("%1 %2 %3 %4").arg(t.m[2]).arg(t.b[2]).arg(t.c[2]).arg(t.xSenkrecht[2])};
+        };
+        QStringList ohne, eins, jenseits;
+        p2(0, ohne), p2(1, eins), p2(-1, jenseits);
+        QCOMPARE(ohne.value(2), "0 0 0 0");
+        QCOMPARE(eins, ohne);
+        QCOMPARE(jenseits, ohne);
+    }
+
     void fullTable()
     {
         Fenster w;

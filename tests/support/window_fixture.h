@@ -2,6 +2,7 @@
 // The main window with a scripted platform and its error log in a temporary
 // folder, and a way to act inside a modal dialog while it is shown.
 
+#include "core/input_dialog.h"
 #include "core/program_state.h"
 #include "core/sheet_widget.h"
 #include "main_window/main_window.h"
@@ -40,5 +41,18 @@ struct Fenster {
             zeitgeber.start(0);
         }
         f->Aktion(QString::fromUtf8(name))->trigger();
+    }
+
+    // Runs a "Zeichnen" item, types the texts into the input dialog's fields one after the other and presses "Ok".
+    void gibEin(const char* name, const QStringList& texte)
+    {
+        menü(name, [&] {
+            frmEingabe& d = k().Eingabe();
+            const QList<QLineEdit*> felder{d.txtEingabe1, d.txtEingabe2, d.txtEingabe3};
+            for (int i = 0; i < texte.size(); ++i)
+                felder[i]->selectAll(), QTest::keyClicks(felder[i], texte[i]);
+            QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+            d.hide();
+        });
     }
 };
