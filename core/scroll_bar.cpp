@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
 
 Bildlaufleiste::Bildlaufleiste(QWidget* eltern) : QScrollBar(Qt::Vertical, eltern)
 {
@@ -49,13 +51,34 @@ void Bildlaufleiste::Loslassen()
     QCoreApplication::sendEvent(this, &los);
 }
 
+namespace {
+// Keys that change the others' meaning: pressed alone they leave a held key
+// repeating, so they do not count as a key pressed anew.
+bool Umschalttaste(int taste)
+{
+    switch (taste) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Meta:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+        return true;
+    default:
+        return false;
+    }
+}
+}  // namespace
+
 // The repeats of a key held down since the bar let go are swallowed; a key
-// pressed or released anew ends that.
+// pressed anew, or the held one released, ends that.
 void Bildlaufleiste::keyPressEvent(QKeyEvent* e)
 {
-    if (!e->isAutoRepeat()) {
+    if (!e->isAutoRepeat() && !Umschalttaste(e->key())) {
+        gehalteneTaste_ = e->key();
         tasteLosgelassen_ = false;
-    } else if (tasteLosgelassen_) {
+    } else if (e->isAutoRepeat() && tasteLosgelassen_) {
         e->accept();
         return;
     }
@@ -64,7 +87,23 @@ void Bildlaufleiste::keyPressEvent(QKeyEvent* e)
 
 void Bildlaufleiste::keyReleaseEvent(QKeyEvent* e)
 {
-    if (!e->isAutoRepeat())
+    if (!e->isAutoRepeat() && e->key() == gehalteneTaste_) {
+        gehalteneTaste_ = 0;
         tasteLosgelassen_ = false;
+    }
     QScrollBar::keyReleaseEvent(e);
+}
+
+// Over the arrows the frame the style draws around a control with the focus,
+// as on the buttons and fields beside the bar.
+void Bildlaufleiste::paintEvent(QPaintEvent* e)
+{
+    QScrollBar::paintEvent(e);
+    if (!hasFocus())
+        return;
+    QPainter p(this);
+    QStyleOptionFocusRect rahmen;
+    rahmen.initFrom(this);
+    rahmen.backgroundColor = palette().color(QPalette::Window);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &rahmen, &p, this);
 }

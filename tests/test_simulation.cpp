@@ -57,6 +57,23 @@ QString taste(Qt::Key k)
     return QApplication::focusWidget()->objectName();
 }
 
+QImage bild(QWidget* w) { return w->grab().toImage(); }
+
+// Whether a frame runs round a bar's picture: every pixel on its outer edge, the corners aside, clearly differs
+// in colour from the picture without it.
+bool gerahmt(const QImage& mit, const QImage& ohne)
+{
+    const int w = mit.width() - 1, h = mit.height() - 1;
+    for (int x = 0; x <= w; ++x)
+        for (int y = 0; y <= h; ++y) {
+            const QRgb a = mit.pixel(x, y), b = ohne.pixel(x, y);
+            const int d = std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+            if ((x % w == 0) != (y % h == 0) && d < 32)  // on one edge only
+                return false;
+        }
+    return true;
+}
+
 int32_t farbe(Fenster& w, QPointF le)  // the sheet's colour at a place in LE
 {
     const float E = w.z.Einheit;
@@ -245,8 +262,9 @@ private slots:
         QVERIFY(w.z.AnzFkt == 1 && w.k().fkt.ys[1] == 13.0f);  // "Ok" keeps the curve on show
     }
 
-    // The bars by keyboard, reached by Tab in the order of the rows and by a click: arrow keys and page keys move
-    // by one step, a key held beyond the grid gives one notice and then stops, as a held arrow does.
+    // The bars by keyboard, reached by Tab in the order of the rows and by a click: the bar with the focus shows
+    // a frame, arrow keys and page keys move by one step, a key held beyond the grid gives one notice and then
+    // stops, as a held arrow does, until that key is released: Shift pressed and released meanwhile changes nothing.
     void keyboard()
     {
         Fenster w;
@@ -254,8 +272,12 @@ private slots:
             s.activateWindow();
             QTRY_VERIFY(QApplication::activeWindow() == &s);
             QTest::mouseClick(s.txtEingabe1, Qt::LeftButton);
-            QStringList weg{taste(Qt::Key_Tab), taste(Qt::Key_Up), taste(Qt::Key_Tab), taste(Qt::Key_Tab), taste(Qt::Key_PageUp),
-                            taste(Qt::Key_Tab), taste(Qt::Key_Tab), taste(Qt::Key_PageDown), taste(Qt::Key_Down), taste(Qt::Key_Tab)};
+            const QImage ohne = bild(s.VScroll1);
+            QStringList weg{taste(Qt::Key_Tab)};
+            const QImage mit = bild(s.VScroll1);
+            weg << QStringList{taste(Qt::Key_Up), taste(Qt::Key_Tab), taste(Qt::Key_Tab), taste(Qt::Key_PageUp),
+                               taste(Qt::Key_Tab), taste(Qt::Key_Tab), taste(Qt::Key_PageDown), taste(Qt::Key_Down), taste(Qt::Key_Tab)};
+            QVERIFY(gerahmt(mit, ohne) && bild(s.VScroll1) == ohne);
             QCOMPARE(weg, (QStringList{"VScroll1", "VScroll1", "txtEingabe2", "VScroll2", "VScroll2", "txtEingabe3", "VScroll3",
                                        "VScroll3", "VScroll3", "cmdOK"}));
             QCOMPARE(s.labGleichung->text(), "y = 1,05(x - 0,5)² - 1");
@@ -272,17 +294,22 @@ private slots:
             QTest::mouseClick(s.txtEingabe2, Qt::LeftButton);
             taste(Qt::Key_Tab);
             QWidget* hat = QApplication::focusWidget();
-            QTest::keyPress(hat, Qt::Key_Up);  // ys 13,5: beyond the grid
-            for (int k = 0; k < 3; ++k) {  // the key's repeats while it is held
-                QKeyEvent los(QEvent::KeyRelease, Qt::Key_Up, Qt::NoModifier, QString(), true);
-                QKeyEvent wieder(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier, QString(), true);
-                QApplication::sendEvent(hat, &los), QApplication::sendEvent(hat, &wieder);
-            }
-            QCOMPARE(s.VScroll2->Value(), int16_t(27));
-            QTest::keyRelease(hat, Qt::Key_Up), QTest::keyClick(hat, Qt::Key_Down);
+            const auto wiederholt = [&](Qt::KeyboardModifiers mod) {  // the key's repeats while it is held
+                for (int k = 0; k < 3; ++k) {
+                    QKeyEvent los(QEvent::KeyRelease, Qt::Key_Up, mod, QString(), true), wieder(QEvent::KeyPress, Qt::Key_Up, mod, QString(), true);
+                    QApplication::sendEvent(hat, &los), QApplication::sendEvent(hat, &wieder);
+                }
+            };
+            QTest::keyPress(hat, Qt::Key_Up), wiederholt({});  // ys 13,5: beyond the grid
+            QTest::keyPress(hat, Qt::Key_Shift), wiederholt(Qt::ShiftModifier), QTest::keyRelease(hat, Qt::Key_Shift), wiederholt({});
+            QVERIFY(s.VScroll2->Value() == 27 && v.plattform.meldungen.size() == 1);
+            QKeyEvent los(QEvent::KeyRelease, Qt::Key_Up, Qt::NoModifier), wieder(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier, QString(), true);
+            QApplication::sendEvent(hat, &los), QApplication::sendEvent(hat, &wieder);  // Up let go, a repeat still on its way
+            QVERIFY(s.VScroll2->Value() == 28 && v.plattform.meldungen.size() == 2);
+            QTest::keyRelease(hat, Qt::Key_Up), QTest::keyClick(hat, Qt::Key_Down), QTest::keyClick(hat, Qt::Key_Down);
             QVERIFY(hat == s.VScroll2 && s.VScroll2->Value() == 26 && s.txtEingabe2->text() == "13");
         }, Ok);
-        QCOMPARE(v.plattform.Texte(), QStringList("Funktionsgraph außerhalb der Zeichenebene!"));
+        QCOMPARE(v.plattform.Texte(), QStringList(3, "Funktionsgraph außerhalb der Zeichenebene!"));
         QVERIFY(v.z.AnzFkt == 1 && v.k().fkt.ys[1] == 13.0f);
     }
 
@@ -312,7 +339,7 @@ private slots:
             QCOMPARE(ist, reihen[i].second);
         }
         QCOMPARE(w.f->Schrittweiten().windowTitle(), "Schrittweiten einstellen");
-        // From the start, Tab to each bar in turn and one Page Up on it.
+        // From the start, Tab to each bar in turn and one Page Up on it; it shows a frame while it has the focus.
         Fenster v;
         v.menü("mnuSchrittweiten");
         frmSchrittweiten& d = v.f->Schrittweiten();
@@ -320,8 +347,12 @@ private slots:
         QTRY_VERIFY(QApplication::activeWindow() == &d);
         QTest::mouseClick(d.txtEingabe1[0], Qt::LeftButton);
         QStringList gesehen;
-        for (int i = 0; i < 5; ++i) {
-            const QStringList schritt{taste(Qt::Key_Tab), taste(Qt::Key_PageUp), d.txtEingabe1[size_t(i)]->text(), taste(Qt::Key_Tab)};
+        for (size_t i = 0; i < 5; ++i) {
+            const QImage ohne = bild(d.VScroll1[i]);
+            QStringList schritt{taste(Qt::Key_Tab)};
+            QVERIFY(gerahmt(bild(d.VScroll1[i]), ohne));
+            schritt << taste(Qt::Key_PageUp) << d.txtEingabe1[i]->text() << taste(Qt::Key_Tab);
+            QVERIFY(bild(d.VScroll1[i]) == ohne);
             gesehen << schritt.join(' ');
         }
         QCOMPARE(gesehen, (QStringList{"VScroll1_0 VScroll1_0 0,06 txtEingabe1_1", "VScroll1_1 VScroll1_1 0,6 txtEingabe1_2",
