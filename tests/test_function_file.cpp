@@ -41,6 +41,8 @@ Zeichnung voll()
     return d;
 }
 QByteArray gold() { return lies(QFINDTESTDATA("data/voll.FKT")); }
+// Where a file is saved over in gesperrterOrdner.
+enum Ort { Fest, Klebrig, Normal };
 // Counters within the tables, every number drawable, every function's kind known and agreeing with its values.
 bool gesund(const Zeichnung& d)
 {
@@ -319,16 +321,15 @@ private slots:
         // group may write; an ordinary folder, with a name that leaves no room for a temporary one beside it.
         QTest::addColumn<int>("ort"), QTest::addColumn<QString>("name"), QTest::addColumn<QByteArray>("alt"), QTest::addColumn<bool>("gespeichert");
         const QString lang = QString(125, u'ü') + ".FKT";
-        QTest::newRow("fest") << 0 << "alt.FKT" << QByteArray(3000, 'a') << true;
-        QTest::newRow("fest, zu groß") << 0 << "alt.FKT" << QByteArray(FktDateiMaxGröße + 1, 'a') << false;
-        QTest::newRow("klebrig") << 1 << "alt.FKT" << QByteArray(3000, 'a') << true;
-        QTest::newRow("langer Name") << 2 << lang << QByteArray(3000, 'a') << true;
-        QTest::newRow("langer Name, neu") << 2 << lang << QByteArray() << true;
+        QTest::newRow("fest") << int(Fest) << "alt.FKT" << QByteArray(3000, 'a') << true;
+        QTest::newRow("fest, zu groß") << int(Fest) << "alt.FKT" << QByteArray(FktDateiMaxGröße + 1, 'a') << false;
+        QTest::newRow("klebrig") << int(Klebrig) << "alt.FKT" << QByteArray(3000, 'a') << true;
+        QTest::newRow("langer Name") << int(Normal) << lang << QByteArray(3000, 'a') << true;
+        QTest::newRow("langer Name, neu") << int(Normal) << lang << QByteArray() << true;
     }
     void gesperrterOrdner()
     {
         QFETCH(int, ort); QFETCH(QString, name); QFETCH(QByteArray, alt); QFETCH(bool, gespeichert);
-        enum { Fest, Klebrig };
         Fenster w;
         QDir ordner(w.ordner.path());
         ordner.mkdir("klasse"), ordner.cd("klasse");

@@ -85,11 +85,7 @@ private slots:
     void sheetCommands()
     {
         Fenster w;
-        w.menü("mnuScheitelform", [&] {  // vertex (0|0)
-            QTest::keyClicks(w.k().Eingabe().txtEingabe1, "0");
-            QTest::keyClicks(w.k().Eingabe().txtEingabe2, "0");
-            QTest::mouseClick(w.k().Eingabe().cmdOK, Qt::LeftButton);
-        });
+        w.gibEin("mnuScheitelform", {"0", "0"});  // vertex (0|0)
         const QImage start = w.blatt().Bild();
         const int32_t rot = w.k().fkt.Farbe[1];
         for (auto [menü, E, zoom, wert] :  // scroll position in mm
